@@ -1,0 +1,42 @@
+// app_state.h -- the program-wide flags: which screen shows, loading, quitting, clouds
+#pragma once
+#include <atomic>
+#include <cstdint>
+
+struct CloudState {
+    bool active = false;    // drawn and moving; inactive clouds are recycled next step
+    double cloudX = 0;      // centre x, px (drawn at y 150)
+    double cloudSpeed = 0;  // px per step to the left
+};
+
+struct AppState {
+    std::atomic<bool> quitRequested{false};   // the window's close button was used
+    std::atomic<bool> loadingScreenOn{false}; // each step shows only the loading screen
+    std::atomic<int> loadProgress{0};         // work units finished behind the loading screen
+    int loadTotal = 217;                      // work units expected (217 at start-up, 63 new game, 74 load)
+    int loadShown = 0;                        // work units the bar already shows
+    std::atomic<bool> inGame{false};          // a game is being played
+    std::atomic<bool> inTutorial{false};      // the tutorial is being played
+    std::atomic<bool> audioReady{false};      // every sound is loaded and the music started
+    std::atomic<bool> windowFocused{false};   // the focus state last acted upon
+    std::atomic<int> loadersRunning{0};       // loader threads that have not finished yet
+    int32_t lastTickMs = 0;                   // nowMs up to which steps have been scheduled
+    CloudState clouds[5];                     // the five background clouds
+
+    // Menu screens, tested in this order; the first set one is shown.
+    bool showInputChooser = false;
+    bool showSettings = false;
+    bool showTitle = true;
+    bool showMainMenu = false;
+    bool showNameEntry = false;
+    bool showSeedChoice = false;
+    bool showSeedEntry = false;
+    bool showLoadList = false;
+};
+
+extern AppState app;
+
+void resetAppState();      // back to the start-up values (tests boot the program repeatedly)
+void clearMenuFlags();     // hide every menu screen
+void raiseLoadingScreen(int total);  // show the loading bar for a long operation of total units
+void addLoadProgress(int units = 1); // one more unit of the raised loading screen is done

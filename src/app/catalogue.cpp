@@ -1,0 +1,153 @@
+// catalogue.cpp -- decoding images on the loader thread, making textures on the main thread
+#include "app/catalogue.h"
+
+#include "app/app_state.h"
+#include "app/asset_table.h"
+#include "app/platform.h"
+#include "app/random.h"
+
+#include <deque>
+#include <iostream>
+#include <mutex>
+
+TextureCatalogue catalogue;
+
+namespace {
+
+struct PendingTexture {
+    std::string name;
+    std::shared_ptr<sf::Image> image;  // null when the file could not be decoded
+    sf::IntRect area;                  // part of the image; empty for the whole image
+    uint8_t alpha = 255;               // tint right after loading
+};
+
+std::mutex pendingMutex;
+std::deque<PendingTexture> pending;
+
+std::string assetPath(const char* code) { return std::string("assets/") + code + ".dk5"; }
+
+std::shared_ptr<sf::Image> decode(const char* code) {
+    auto image = std::make_shared<sf::Image>();
+    if (!image->loadFromFile(assetPath(code))) return nullptr;
+    return image;
+}
+
+void queue(PendingTexture job) {
+    std::lock_guard<std::mutex> lock(pendingMutex);
+    pending.push_back(std::move(job));
+}
+
+void queueEntries(const ImageEntry* entries, int count) {
+    for (int i = 0; i < count && !app.quitRequested; i++)
+        queue({entries[i].name, decode(entries[i].code), {}, entries[i].alpha});
+}
+
+void queueToolTiles() {
+    for (const ToolSheet& sheet : toolSheets) {
+        std::shared_ptr<sf::Image> image = decode(sheet.code);
+        for (int cell = 0; cell < 16; cell++) {
+            int tile = sheet.firstTile + cell;
+            if (!toolTileHasPiece(tile)) continue;
+            sf::IntRect area(75 * (cell % 4), 75 * (cell / 4), 75, 75);
+            queue({"tool " + std::to_string(tile), image, area, 255});
+        }
+    }
+}
+
+void createTexture(const PendingTexture& job) {
+    auto texture = std::make_unique<sf::Texture>();
+    if (job.image) {
+        if (job.area.width > 0) texture->loadFromImage(*job.image, job.area);
+        else texture->loadFromImage(*job.image);
+    }
+    texture->setSmooth(true);
+    SpriteEntry entry;
+    entry.sprite.setTexture(*texture, true);
+    sf::Vector2u size = texture->getSize();
+    entry.sprite.setOrigin(size.x / 2.0f, size.y / 2.0f);
+    entry.colour = sf::Color(255, 255, 255, job.alpha);
+    entry.sprite.setColor(entry.colour);
+    catalogue.textures[job.name] = std::move(texture);
+    catalogue.sprites[job.name] = std::move(entry);
+    if (job.name == "cloud 5") placeStartingClouds();
+}
+
+}  // namespace
+
+// The five starting clouds are spread over the sky as soon as their sprites exist.
+void placeStartingClouds() {
+    for (CloudState& cloud : app.clouds) {
+        cloud.active = true;
+        cloud.cloudX = randomBelow(1751) - 500;
+        cloud.cloudSpeed = (randomBelow(6) + 4) / 10.0;
+    }
+}
+
+void textureLoaderThread() {
+    queueEntries(imagesBeforeTiles, imagesBeforeTilesCount);
+    queueToolTiles();
+    queueEntries(imagesAfterTiles, imagesAfterTilesCount);
+}
+
+int createPendingTextures() {
+    std::deque<PendingTexture> jobs;
+    {
+        std::lock_guard<std::mutex> lock(pendingMutex);
+        jobs.swap(pending);
+    }
+    for (const PendingTexture& job : jobs) {
+        createTexture(job);
+        addLoadProgress();
+    }
+    return static_cast<int>(jobs.size());
+}
+
+void clearCatalogue() {
+    std::lock_guard<std::mutex> lock(pendingMutex);
+    pending.clear();
+    catalogue.sprites.clear();
+    catalogue.textures.clear();
+}
+
+SpriteEntry& spriteEntry(const std::string& name) {
+    auto found = catalogue.sprites.find(name);
+    if (found != catalogue.sprites.end()) return found->second;
+    static SpriteEntry missing;  // a name that was never loaded draws nothing
+    std::cerr << "thornvale: no image named \"" << name << "\"\n";
+    missing.sprite = sf::Sprite();
+    return missing;
+}
+
+bool catalogueHas(const std::string& name) { return catalogue.sprites.count(name) > 0; }
+
+void drawSprite(const std::string& name, double x, double y) {
+    SpriteEntry& entry = spriteEntry(name);
+    entry.x = x;
+    entry.y = y;
+    entry.sprite.setPosition(static_cast<float>(x), static_cast<float>(y));
+    drawTarget().draw(entry.sprite);
+}
+
+void colourSprite(const std::string& name, sf::Color colour) {
+    SpriteEntry& entry = spriteEntry(name);
+    entry.colour = colour;
+    entry.sprite.setColor(colour);
+}
+
+void tintSprite(const std::string& name, int r, int g, int b) {
+    colourSprite(name, sf::Color(r, g, b, spriteEntry(name).colour.a));
+}
+
+void greySprite(const std::string& name, int v) { tintSprite(name, v, v, v); }
+
+void greyAlphaSprite(const std::string& name, int v, int a) {
+    colourSprite(name, sf::Color(v, v, v, a));
+}
+
+void scaleSprite(const std::string& name, double s) {
+    spriteEntry(name).sprite.setScale(static_cast<float>(s), static_cast<float>(s));
+}
+
+void rotateSprite(const std::string& name, double degrees) {
+    spriteEntry(name).sprite.setRotation(static_cast<float>(degrees));
+}

@@ -1,0 +1,39 @@
+// catalogue.h -- images by catalogue name, the texture loader and the sprite operations
+#pragma once
+#include <SFML/Graphics.hpp>
+#include <map>
+#include <memory>
+#include <string>
+
+struct SpriteEntry {
+    sf::Sprite sprite;                  // shows the whole texture of the same name, origin at its centre
+    sf::Color colour = sf::Color::White; // the last tint given through the catalogue
+    double x = 0, y = 0;                // where it was last drawn
+};
+
+struct TextureCatalogue {
+    std::map<std::string, std::unique_ptr<sf::Texture>> textures;
+    std::map<std::string, SpriteEntry> sprites;
+};
+
+extern TextureCatalogue catalogue;
+
+// Loading. The loader thread only decodes files into images; the textures are
+// made on the main thread (createPendingTextures, run by the loading screen),
+// because Mesa's software renderer crashes now and then when a second thread
+// creates textures while the main thread draws.
+void textureLoaderThread();
+int createPendingTextures();   // makes the textures decoded so far; returns how many
+void clearCatalogue();         // tests boot the program repeatedly
+void placeStartingClouds();    // spread the five clouds over the sky
+
+// Sprite operations by catalogue name.
+void drawSprite(const std::string& name, double x, double y);
+void tintSprite(const std::string& name, int r, int g, int b);
+void greySprite(const std::string& name, int v);
+void greyAlphaSprite(const std::string& name, int v, int a);
+void colourSprite(const std::string& name, sf::Color colour);
+void scaleSprite(const std::string& name, double s);
+void rotateSprite(const std::string& name, double degrees);
+SpriteEntry& spriteEntry(const std::string& name);
+bool catalogueHas(const std::string& name);

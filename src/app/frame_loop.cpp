@@ -1,0 +1,133 @@
+// frame_loop.cpp -- start-up order, the step scheduler, runStep and the drifting clouds
+#include "app/frame_loop.h"
+
+#include "app/app_state.h"
+#include "app/asset_table.h"
+#include "app/catalogue.h"
+#include "app/cheats.h"
+#include "app/clock.h"
+#include "app/input.h"
+#include "app/metrics.h"
+#include "app/platform.h"
+#include "app/random.h"
+#include "app/sound.h"
+#include "app/toolkit.h"
+#include "frontend/high_scores.h"
+#include "frontend/menus.h"
+#include "frontend/save_list.h"
+#include "frontend/settings.h"
+#include "tutorial/tutorial.h"
+#include "world/game_screen.h"
+#include "world/game_session.h"
+#include "world/player.h"
+
+#include <thread>
+
+void startupLoad() {
+    readCheatFile();
+    flushMetricsQueue();
+    loadSaveList();
+    loadHighScores();
+    loadSettings();
+    loadFonts();
+}
+
+void startLoaderThreads() {
+    raiseLoadingScreen(startupLoadUnits);
+    app.loadersRunning = 2;
+    std::thread(pointerThread).detach();
+    std::thread([] { textureLoaderThread(); app.loadersRunning--; }).detach();
+    std::thread([] { soundLoaderThread(); app.loadersRunning--; }).detach();
+}
+
+int runDueSteps() {
+    int32_t d = nowMs() - app.lastTickMs;
+    if (d < stepDueMs) return 0;
+    // After a stall of over a second the backlog is dropped rather than raced through.
+    if (d > backlogDropMs) app.lastTickMs = nowMs();
+    int steps = 0;
+    while (nowMs() - app.lastTickMs >= stepDueMs) {
+        app.lastTickMs += stepLengthMs;
+        runStep();
+        steps++;
+    }
+    return steps;
+}
+
+void runStep() {
+    if (app.loadingScreenOn) {
+        drawLoadingScreen();
+        return;
+    }
+    drawBackground();
+    updatePlayerMovement();
+    if (app.inGame) drawGameScreen();
+    else if (app.inTutorial) tutorialFrame();
+    drawMenuScreens();
+}
+
+void followWindowFocus() {
+    if (!app.audioReady) return;
+    bool focused = platformHasFocus();
+    if (focused && !app.windowFocused) {
+        app.windowFocused = true;
+        resumeAudio();
+    } else if (!focused && app.windowFocused) {
+        app.windowFocused = false;
+        session.player.moveLeftHeld = false;
+        session.player.moveRightHeld = false;
+        pauseAudio();
+    }
+}
+
+namespace {
+
+const char* cloudNames[5] = {"cloud 1", "cloud 2", "cloud 3", "cloud 4", "cloud 5"};
+
+bool stormy() { return session.clocks.rainClock > 5.0; }
+
+// A recycled cloud comes back from the right; during a shower in a game it comes
+// back as a dark, fast storm cloud.
+void recycleCloud(CloudState& cloud, const char* name) {
+    cloud.active = true;
+    cloud.cloudX = 1200 + randomBelow(301);
+    cloud.cloudSpeed = (randomBelow(6) + 4) / 10.0;
+    colourSprite(name, sf::Color(255, 255, 255, 255));
+    if (stormy() && app.inGame) {
+        colourSprite(name, sf::Color(0, 0, 0, 200));
+        cloud.cloudX = 1200;
+        cloud.cloudSpeed = (randomBelow(26) + 15) / 10.0;
+    }
+}
+
+void moveCloud(CloudState& cloud) {
+    if (cheats.windy) cloud.cloudX -= cloud.cloudSpeed * 4;
+    // Fair-weather clouds hurry away while it rains.
+    if (session.clocks.rainClock > 0 && cloud.cloudSpeed < 1.0) cloud.cloudX -= cloud.cloudSpeed * 15;
+    cloud.cloudX -= cloud.cloudSpeed;
+    if (cloud.cloudX < -750 || (stormy() && cloud.cloudX < -200)) cloud.active = false;
+}
+
+}  // namespace
+
+void drawBackground() {
+    drawSprite("background", 500, 300);
+    for (int i = 0; i < 5; i++) {
+        CloudState& cloud = app.clouds[i];
+        if (!cloud.active) recycleCloud(cloud, cloudNames[i]);
+        else if (cloud.cloudX > -200 && cloud.cloudX < 1200) drawSprite(cloudNames[i], cloud.cloudX, 150);
+        moveCloud(cloud);
+    }
+}
+
+void drawLoadingScreen() {
+    createPendingTextures();
+    for (int added = 0; app.loadShown < app.loadProgress && added < 10; added++) app.loadShown++;
+    shadeView(255);
+    setFill(102, 174, 48);
+    fillBarFromLeft(300, 300, 50, static_cast<int>(static_cast<double>(app.loadShown) / app.loadTotal * 400.0));
+    setFill(255, 255, 255);
+    frameRect(500, 300, 400, 50);
+    label(uiFont, 25, sf::Color::White, AlignCentre, "Loading...", 500, 285);
+    if (app.loadShown == app.loadTotal) app.loadingScreenOn = false;
+}

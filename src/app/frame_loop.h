@@ -1,0 +1,15 @@
+// frame_loop.h -- start-up, the fixed 34 ms step and the sky behind every screen
+#pragma once
+
+constexpr int stepDueMs = 33;     // a step is due 33 ms after the last was scheduled...
+constexpr int stepLengthMs = 34;  // ...and moves the schedule on by 34, so a display that
+                                  // runs slightly fast never makes the game fast
+constexpr int backlogDropMs = 1000;
+
+void startupLoad();           // cheats, metrics queue, save list, high scores, settings, fonts
+void startLoaderThreads();    // raise the loading screen; pointer, texture and sound threads
+int runDueSteps();            // run every due step; returns how many ran (0: show nothing new)
+void runStep();
+void drawBackground();
+void followWindowFocus();     // fade sound out and in as the window loses and regains focus
+void drawLoadingScreen();

@@ -1,0 +1,263 @@
+// input.cpp -- window events, the pointer thread, click dispatch and hit tests
+#include "app/input.h"
+
+#include "activities/interaction.h"
+#include "app/app_state.h"
+#include "app/clock.h"
+#include "app/platform.h"
+#include "app/sound.h"
+#include "frontend/menus.h"
+#include "frontend/new_game.h"
+#include "inventory/checklist.h"
+#include "inventory/hover.h"
+#include "inventory/hud.h"
+#include "inventory/inventory.h"
+#include "tutorial/tutorial.h"
+#include "world/game_session.h"
+#include "world/kinds.h"
+#include "world/player.h"
+
+#include <chrono>
+#include <cmath>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+PointerState pointer;
+std::atomic<bool> touchMode{false};
+bool tapPending = false;
+int32_t lastInputCode = 0;
+
+namespace {
+
+// Written only by the pointer thread.
+struct LivePointer {
+    std::atomic<int> x{0}, y{0};
+    int readX = 0, readY = 0;  // the last position read, inside the window or not
+    std::atomic<bool> outside{true}, leftDown{false}, rightDown{false}, pressLatch{false};
+} live;
+
+struct Click {
+    int x, y;  // pointer position at the press
+};
+std::mutex clickMutex;
+std::deque<Click> clicks;
+
+void queueClick() {
+    std::lock_guard<std::mutex> lock(clickMutex);
+    clicks.push_back({live.x, live.y});
+}
+
+bool insideView(int x, int y) { return x >= 1 && x <= 999 && y >= 1 && y <= 599; }
+
+void pollButtonsMouseMode() {
+    bool left = platformButton(sf::Mouse::Left), right = platformButton(sf::Mouse::Right);
+    live.leftDown = left;
+    live.rightDown = right;
+    if (left) {
+        if (!live.pressLatch && !live.outside) queueClick();
+        live.pressLatch = true;
+    } else if (right) {
+        live.pressLatch = true;
+    } else {
+        live.pressLatch = false;
+    }
+}
+
+void pollButtonsTouchMode() {
+    if (!platformButton(sf::Mouse::Left)) {
+        live.leftDown = false;
+        live.pressLatch = false;
+    }
+}
+
+// A touch is the pointer jumping to a new spot while no touch is held. Moves are
+// measured from the last position read, so a pointer that leaves the window and
+// comes back to the very pixel it left from counts as inside again.
+void pollPosition(int x, int y) {
+    if (x == live.readX && y == live.readY) return;
+    live.readX = x;
+    live.readY = y;
+    if (!insideView(x, y)) {
+        live.outside = true;
+        return;
+    }
+    live.x = x;
+    live.y = y;
+    live.outside = false;
+    if (touchMode && !live.pressLatch) {
+        live.leftDown = true;
+        live.pressLatch = true;
+        queueClick();
+    }
+}
+
+}  // namespace
+
+void pollPointerOnce() {
+    if (!platformHasFocus()) return;
+    int x = 0, y = 0;
+    if (!platformPointer(x, y)) return;
+    if (touchMode) pollButtonsTouchMode();
+    else pollButtonsMouseMode();
+    pollPosition(x, y);
+}
+
+void pointerThread() {
+    int pollCount = 0;
+    while (!app.quitRequested) {
+        if (pollCount >= 5) {
+            pollCount = 0;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            continue;
+        }
+        pollCount++;
+        pollPointerOnce();
+    }
+}
+
+void refreshPointerSnapshot() {
+    pointer.pointerX = live.x;
+    pointer.pointerY = live.y;
+    pointer.pointerOutside = live.outside;
+    pointer.leftDown = live.leftDown;
+    pointer.rightDown = live.rightDown && !touchMode;
+    pointer.pressLatch = live.pressLatch;
+    // Holding the right button shows the tooltip under the pointer at once.
+    if (pointer.rightDown && (app.inGame || app.inTutorial)) holdHoverOpen();
+}
+
+int runQueuedClicks() {
+    std::deque<Click> taken;
+    {
+        std::lock_guard<std::mutex> lock(clickMutex);
+        taken.swap(clicks);
+    }
+    for (const Click& click : taken) {
+        pointer.pointerX = click.x;
+        pointer.pointerY = click.y;
+        pointer.pointerOutside = false;
+        pointer.leftDown = true;
+        pointer.pressLatch = true;
+        dispatchClick();
+    }
+    if (!taken.empty()) refreshPointerSnapshot();
+    return static_cast<int>(taken.size());
+}
+
+void resetInput() {
+    {
+        std::lock_guard<std::mutex> lock(clickMutex);
+        clicks.clear();
+    }
+    live.x = 0;
+    live.y = 0;
+    live.readX = live.readY = 0;
+    live.outside = true;
+    live.leftDown = live.rightDown = live.pressLatch = false;
+    pointer = PointerState{};
+    touchMode = false;
+    tapPending = false;
+    lastInputCode = 0;
+}
+
+void dispatchClick() {
+    if (app.loadingScreenOn) return;
+    if (app.inGame) {
+        if (touchMode) tapPending = true;
+        handleGameClick();
+        onInteractionPress();
+        if (tapPending) {
+            tapPending = false;
+            if (session.player.controlEnabled && !helpOpen() && !interactionActive())
+                onTap(pointer.pointerX);
+        }
+    } else if (app.inTutorial) {
+        if (touchMode) tapPending = true;
+        onTutorialClick();
+    }
+    onMenuClick();
+}
+
+void handleWindowEvent(const sf::Event& event) {
+    GameSession& s = session;
+    switch (event.type) {
+        case sf::Event::Closed:
+            app.quitRequested = true;
+            platformCloseWindow();
+            break;
+        case sf::Event::TextEntered:
+            lastInputCode = static_cast<int32_t>(event.text.unicode);
+            if (app.inTutorial) onTutorialText(event.text.unicode);
+            else handleTextEntered(event.text.unicode);
+            break;
+        case sf::Event::KeyPressed:
+            // Any key press while A or D is held starts the walk, whatever the key.
+            if (platformKey(sf::Keyboard::A)) {
+                lastInputCode = 3;
+                s.player.moveLeftHeld = true;
+            }
+            if (platformKey(sf::Keyboard::D)) {
+                lastInputCode = 4;
+                s.player.moveRightHeld = true;
+            }
+            break;
+        case sf::Event::KeyReleased:
+            s.player.moveLeftHeld = s.player.moveLeftHeld && platformKey(sf::Keyboard::A);
+            s.player.moveRightHeld = s.player.moveRightHeld && platformKey(sf::Keyboard::D);
+            break;
+        case sf::Event::MouseWheelMoved:
+            // One row per event, whatever the size of the turn.
+            if (app.showLoadList && event.mouseWheel.delta != 0)
+                scrollLoadList(event.mouseWheel.delta > 0 ? -1 : 1);
+            break;
+        default:
+            break;
+    }
+}
+
+namespace {
+void handleGameKey(uint32_t c) {
+    if (c == 32) {
+        if (session.player.controlEnabled && !helpOpen()) openInteraction();
+    } else if (c == 27) {
+        if (!toggleHelp(true)) closeInteraction(0);
+    } else if (c == 'q') {
+        if (!helpOpen()) toggleChecklist(false);
+    } else if (c == 'e') {
+        if (!helpOpen()) toggleInventory(false);
+    }
+}
+}  // namespace
+
+void handleTextEntered(uint32_t c) {
+    if (app.loadingScreenOn) return;
+    if (app.inGame) handleGameKey(c);
+    else if (app.showNameEntry) typeNameCharacter(c);
+    else if (app.showSeedEntry) typeSeedCharacter(c);
+}
+
+bool pointerInRect(int cx, int cy, float w, float h) {
+    if (pointer.pointerOutside) return false;
+    int left = static_cast<int>(cx - w / 2), top = static_cast<int>(cy - h / 2);
+    return pointer.pointerX >= left && pointer.pointerX < left + w && pointer.pointerY >= top &&
+           pointer.pointerY < top + h;
+}
+
+bool pointerInRectInt(int cx, int cy, int w, int h) {
+    if (pointer.pointerOutside) return false;
+    int left = cx - w / 2, top = cy - h / 2;
+    return pointer.pointerX >= left && pointer.pointerX < left + w && pointer.pointerY >= top &&
+           pointer.pointerY < top + h;
+}
+
+bool pointerOverObject(int kind, int slot) {
+    if (kind == -1 || slot == -1) {
+        slot = pointer.pointerX / 333;
+        if (slot < 0 || slot > 2) return false;
+        kind = session.world.AreaContents[slot];
+    }
+    const HitBox* box = objectHitBox(kind);
+    if (!box) return false;
+    return pointerInRectInt(170 + 330 * slot, box->centreY, box->width, box->height);
+}

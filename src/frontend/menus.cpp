@@ -1,0 +1,4 @@
+#include "frontend/menus.h"
+void drawMenuScreens() {}
+void onMenuClick() {}
+void resetMenuState() {}

@@ -1,0 +1,19 @@
+// save_list.h -- which games exist (saves/sL.kv), starting new games and deleting them
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct SaveList {
+    std::vector<std::string> entries;  // entry 0 the next save number, then games, most recent first
+    int NextSaveNumber = 0;            // entry 0 as a number
+    bool NewPlayer = true;             // the next save number read at start-up was 0
+};
+
+extern SaveList saveList;
+
+void loadSaveList();
+void writeSaveList();
+void startNewGame(int64_t seed);       // -1 for a random seed
+void deleteSave(const std::string& id);
+void tutorialCompleted();

@@ -1,0 +1,33 @@
+# Every game file but main, by subsystem.
+set(THORNVALE_CORE_SOURCES
+  src/app/app_state.cpp
+  src/app/asset_table.cpp
+  src/app/catalogue.cpp
+  src/app/cheats.cpp
+  src/app/clock.cpp
+  src/app/frame_loop.cpp
+  src/app/input.cpp
+  src/app/metrics.cpp
+  src/app/platform.cpp
+  src/app/random.cpp
+  src/app/sound.cpp
+  src/app/toolkit.cpp
+  src/world/game_screen.cpp
+  src/world/game_session.cpp
+  src/world/generator.cpp
+  src/world/kinds.cpp
+  src/world/player.cpp
+  src/world/scenery.cpp
+  src/activities/interaction.cpp
+  src/inventory/checklist.cpp
+  src/inventory/hover.cpp
+  src/inventory/hud.cpp
+  src/inventory/inventory.cpp
+  src/frontend/high_scores.cpp
+  src/frontend/menus.cpp
+  src/frontend/new_game.cpp
+  src/frontend/save_files.cpp
+  src/frontend/save_list.cpp
+  src/frontend/settings.cpp
+  src/tutorial/tutorial.cpp
+)

@@ -1,0 +1,3 @@
+#include "world/game_screen.h"
+void drawGameScreen() {}
+void drawAreaObjects() {}

@@ -1,0 +1,5 @@
+// game_screen.h -- one step of the game screen, every layer in drawing order
+#pragma once
+
+void drawGameScreen();
+void drawAreaObjects();   // the three objects of the area

@@ -1,0 +1,4 @@
+#include "world/scenery.h"
+void tickWorldClocks() {}
+void drawSceneryBehind() {}
+void drawSceneryInFront() {}

@@ -1,0 +1,121 @@
+// input_test.cpp -- clicks are edges in both input modes; hit tests and their edges
+#include "app/app_state.h"
+#include "app/input.h"
+#include "support/harness.h"
+#include "world/game_session.h"
+#include "world/kinds.h"
+
+#include <gtest/gtest.h>
+
+TEST(Input, MouseClickIsTheMomentTheButtonGoesDownInsideTheWindow) {
+    Harness h;
+    h.boot();
+    h.moveTo(500, 300);
+    h.pressLeft();
+    EXPECT_EQ(runQueuedClicks(), 1);
+    h.moveTo(520, 310);  // dragging with the button held
+    h.moveTo(540, 320);
+    EXPECT_EQ(runQueuedClicks(), 0);
+    h.releaseLeft();
+    h.pressLeft();
+    EXPECT_EQ(runQueuedClicks(), 1);
+}
+
+TEST(Input, PressingOutsideTheWindowNeverClicks) {
+    Harness h;
+    h.boot();
+    h.leaveWindow();
+    h.pressLeft();
+    EXPECT_EQ(runQueuedClicks(), 0);
+    h.releaseLeft();
+    // Press inside, leave with the button held, come back, release, press again: two clicks.
+    h.moveTo(500, 300);
+    h.pressLeft();
+    h.leaveWindow();
+    h.moveTo(500, 300);
+    h.releaseLeft();
+    h.pressLeft();
+    EXPECT_EQ(runQueuedClicks(), 2);
+}
+
+TEST(Input, TouchClickIsThePointerLandingOnANewSpot) {
+    Harness h;
+    h.boot();
+    touchMode = true;
+    h.moveTo(400, 300);  // the finger lands
+    EXPECT_EQ(runQueuedClicks(), 1);
+    h.pressLeft();
+    h.moveTo(420, 300);  // dragging with the finger down
+    EXPECT_EQ(runQueuedClicks(), 0);
+    h.releaseLeft();
+    h.moveTo(420, 300);  // the same spot again: nothing moved, no click
+    EXPECT_EQ(runQueuedClicks(), 0);
+    h.moveTo(600, 200);  // another spot
+    EXPECT_EQ(runQueuedClicks(), 1);
+}
+
+TEST(Input, ClicksWaitForTheLoadingScreen) {
+    Harness h;
+    h.boot();
+    int before = app.loadShown;
+    raiseLoadingScreen(74);
+    h.click(500, 300);
+    EXPECT_TRUE(app.showInputChooser || app.showTitle);
+    (void)before;
+}
+
+TEST(Input, PointerInRectIncludesLeftAndTopEdgesOnly) {
+    Harness h;
+    h.boot();
+    auto at = [&](int x, int y) {
+        h.moveTo(x, y);
+        refreshPointerSnapshot();
+    };
+    at(450, 280);
+    EXPECT_TRUE(pointerInRectInt(500, 300, 100, 40));
+    at(549, 319);
+    EXPECT_TRUE(pointerInRectInt(500, 300, 100, 40));
+    at(550, 300);
+    EXPECT_FALSE(pointerInRectInt(500, 300, 100, 40));
+    at(500, 320);
+    EXPECT_FALSE(pointerInRectInt(500, 300, 100, 40));
+    // Float halves are truncated: a 295 wide box at 145 starts at x -2 and ends before 293.
+    at(292, 215);
+    EXPECT_TRUE(pointerInRect(145, 215, 295, 290));
+    at(293, 215);
+    EXPECT_FALSE(pointerInRect(145, 215, 295, 290));
+    h.leaveWindow();
+    refreshPointerSnapshot();
+    EXPECT_FALSE(pointerInRect(500, 300, 2000, 2000)) << "nothing is hit while the pointer is outside";
+}
+
+TEST(Input, ObjectHitBoxesHaveInclusiveLeftTopAndExclusiveRightBottomEdges) {
+    Harness h;
+    h.boot();
+    session.world.AreaContents[0] = BirchTree;
+    session.world.AreaContents[1] = EmptyPlace;
+    session.world.AreaContents[2] = Anvil;
+    auto over = [&](int x, int y) {
+        h.moveTo(x, y);
+        refreshPointerSnapshot();
+        return pointerOverObject(-1, -1);
+    };
+    // Birch tree at slot 0: 222 x 496 centred (170, 250).
+    EXPECT_TRUE(over(59, 250));
+    EXPECT_FALSE(over(58, 250));
+    EXPECT_TRUE(over(280, 250));
+    EXPECT_FALSE(over(281, 250));
+    EXPECT_TRUE(over(170, 2));
+    EXPECT_FALSE(over(170, 1));
+    EXPECT_TRUE(over(170, 497));
+    EXPECT_FALSE(over(170, 498));
+    EXPECT_FALSE(over(500, 450)) << "an empty place has no box";
+    // Anvil at slot 2: 292 x 114 centred (830, 455).
+    EXPECT_TRUE(over(830, 398));
+    EXPECT_FALSE(over(830, 397));
+    EXPECT_TRUE(over(975, 511));
+    EXPECT_FALSE(over(976, 455));
+    over(700, 300);
+    EXPECT_FALSE(pointerOverObject(Anvil, 2));
+    EXPECT_TRUE(pointerOverObject(PineTree, 2)) << "an explicit kind uses its own box";
+}

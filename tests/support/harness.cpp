@@ -1,0 +1,214 @@
+// harness.cpp -- the scenario harness: real steps, manual clock, scripted input
+#include "support/harness.h"
+
+#include "activities/interaction.h"
+#include "app/app_state.h"
+#include "app/catalogue.h"
+#include "app/cheats.h"
+#include "app/clock.h"
+#include "app/frame_loop.h"
+#include "app/input.h"
+#include "app/platform.h"
+#include "app/random.h"
+#include "app/sound.h"
+#include "app/toolkit.h"
+#include "frontend/high_scores.h"
+#include "frontend/menus.h"
+#include "frontend/save_list.h"
+#include "frontend/settings.h"
+#include "inventory/checklist.h"
+#include "inventory/hover.h"
+#include "inventory/hud.h"
+#include "inventory/inventory.h"
+#include "world/game_session.h"
+#include "world/player.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+bool assetsLoaded = false;  // images and sounds stay loaded between harnesses
+
+// Sounds must be destroyed before the process exits.
+class SoundCleanup : public ::testing::Environment {
+public:
+    void TearDown() override { destroySounds(); }
+};
+const auto* cleanup = ::testing::AddGlobalTestEnvironment(new SoundCleanup);
+}  // namespace
+
+Harness::Harness(HarnessOptions opts) : options(std::move(opts)) {
+    char templ[] = "/tmp/thornvale-test-XXXXXX";
+    folder = mkdtemp(templ);
+    fs::create_directory(folder + "/saves");
+    if (options.linkAssets) fs::create_directory_symlink(THORNVALE_ASSETS_DIR, folder + "/assets");
+    else fs::create_directory(folder + "/assets");
+    for (const auto& [name, content] : options.saves) writeFile("saves/" + name, content);
+    previousFolder = fs::current_path();
+    fs::current_path(folder);
+    target.create(1000, 600);
+    bindScripted(&target);
+    useManualClock(100000);
+    reseedSharedRandom(12345);
+    resetProgramState();
+}
+
+Harness::~Harness() {
+    for (const std::string& name : soundState.soundNames) stopSound(name);
+    fs::current_path(previousFolder);
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+}
+
+void Harness::resetProgramState() {
+    resetAppState();
+    resetInput();
+    resetWispMotion();
+    resetMenuState();
+    resetInteraction();
+    resetInventoryPanel();
+    resetChecklistPage();
+    resetHelpPage();
+    session = GameSession{};
+    settings = Settings{};
+    saveList = SaveList{};
+    highScores = HighScoreTable{};
+    cheats = CheatFlags{};
+    hover = HoverTracker{};
+    currentFillColour = sf::Color::Black;
+}
+
+void Harness::boot() {
+    startupLoad();
+    raiseLoadingScreen(217);
+    if (!options.reuseLoadedAssets || !assetsLoaded) {
+        clearCatalogue();
+        destroySounds();
+        textureLoaderThread();
+        soundLoaderThread();
+        assetsLoaded = options.linkAssets;
+    } else {
+        placeStartingClouds();
+        app.loadProgress = 217;
+        finishSoundLoading();
+    }
+    for (int i = 0; i < 200 && app.loadingScreenOn; i++) step();
+    followWindowFocus();
+}
+
+void Harness::startGame(long long seed) {
+    clearMenuFlags();
+    startNewGame(seed);
+    app.inGame = true;
+}
+
+void Harness::pass() {
+    followWindowFocus();
+    refreshPointerSnapshot();
+    runQueuedClicks();
+    runDueSteps();
+}
+
+void Harness::step(int count) {
+    for (int i = 0; i < count; i++) {
+        advanceManualClock(34);
+        pass();
+    }
+}
+
+void Harness::advance(int ms) { advanceManualClock(ms); }
+
+void Harness::pollPointer() { pollPointerOnce(); }
+
+void Harness::moveTo(int x, int y) {
+    scriptedInput().pixelX = x;
+    scriptedInput().pixelY = y;
+    pollPointer();
+}
+
+void Harness::leaveWindow() { moveTo(-5, -5); }
+void Harness::pressLeft() { scriptedInput().leftButton = true; pollPointer(); }
+void Harness::releaseLeft() { scriptedInput().leftButton = false; pollPointer(); }
+void Harness::pressRight() { scriptedInput().rightButton = true; pollPointer(); }
+void Harness::releaseRight() { scriptedInput().rightButton = false; pollPointer(); }
+
+void Harness::click(int x, int y) {
+    moveTo(x, y);
+    pressLeft();
+    step();
+    releaseLeft();
+}
+
+void Harness::typeCode(uint32_t code) {
+    sf::Event event;
+    event.type = sf::Event::TextEntered;
+    event.text.unicode = code;
+    handleWindowEvent(event);
+}
+
+void Harness::type(const std::string& text) {
+    for (char c : text) typeCode(static_cast<unsigned char>(c));
+}
+
+void Harness::holdKey(sf::Keyboard::Key key) {
+    scriptedInput().keys[key] = true;
+    sf::Event event;
+    event.type = sf::Event::KeyPressed;
+    event.key.code = key;
+    handleWindowEvent(event);
+}
+
+void Harness::releaseKey(sf::Keyboard::Key key) {
+    scriptedInput().keys[key] = false;
+    sf::Event event;
+    event.type = sf::Event::KeyReleased;
+    event.key.code = key;
+    handleWindowEvent(event);
+}
+
+void Harness::setFocus(bool focused) { scriptedInput().focused = focused; }
+
+std::string Harness::path(const std::string& relative) const { return folder + "/" + relative; }
+
+std::string Harness::readFile(const std::string& relative) const {
+    std::ifstream in(path(relative), std::ios::binary);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+bool Harness::fileExists(const std::string& relative) const { return fs::exists(path(relative)); }
+
+void Harness::writeFile(const std::string& relative, const std::string& content) const {
+    std::ofstream out(path(relative), std::ios::binary);
+    out << content;
+}
+
+sf::Image Harness::screenshot() {
+    target.display();
+    return target.getTexture().copyToImage();
+}
+
+void Harness::saveScreenshot(const std::string& name) {
+    std::string dir = std::string(THORNVALE_SOURCE_DIR) + "/build/review";
+    fs::create_directories(dir);
+    screenshot().saveToFile(dir + "/" + name + ".png");
+}
+
+sf::Color Harness::pixel(int x, int y) { return screenshot().getPixel(x, y); }
+
+int32_t Harness::now() const { return nowMs(); }
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::stringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) lines.push_back(line);
+    return lines;
+}

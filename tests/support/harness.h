@@ -1,0 +1,61 @@
+// harness.h -- boots the whole program in a temporary folder and plays it step by step
+//
+// A Harness owns a fresh working folder (assets/ linked to the built assets, an
+// empty saves/), a manual clock, scripted pointer and keys, and a 1000 x 600
+// RenderTexture that every screen draws to. Tests then play: click, type, hold
+// keys, run steps, and look at state, files under saves/, sounds and pixels.
+#pragma once
+#include <SFML/Graphics.hpp>
+#include <string>
+#include <vector>
+
+struct HarnessOptions {
+    bool linkAssets = true;        // assets/ is the built folder; false: an empty assets/
+    bool reuseLoadedAssets = true; // keep images and sounds loaded by an earlier harness
+    std::vector<std::pair<std::string, std::string>> saves;  // files to put in saves/ first
+};
+
+class Harness {
+public:
+    explicit Harness(HarnessOptions options = {});
+    ~Harness();
+
+    void boot();                         // start-up and the loading screen, to the first screen
+    void startGame(long long seed);      // a new game straight from a seed, no menus
+    void step(int count = 1);            // advance the clock by 34 ms per step and run the main loop pass
+    void pass();                         // one pass of the main loop at the current time
+    void advance(int ms);                // move the manual clock without running anything
+
+    void moveTo(int x, int y);           // pointer position in view coordinates
+    void leaveWindow();                  // the pointer leaves the window
+    void pressLeft();
+    void releaseLeft();
+    void pressRight();
+    void releaseRight();
+    void click(int x, int y);            // move, press, one step, release
+    void type(const std::string& text);  // characters as text events
+    void typeCode(uint32_t code);        // one text event (8 backspace, 13 Enter, 27 Escape)
+    void holdKey(sf::Keyboard::Key key);
+    void releaseKey(sf::Keyboard::Key key);
+    void setFocus(bool focused);
+
+    std::string path(const std::string& relative) const;  // inside the working folder
+    std::string readFile(const std::string& relative) const;
+    bool fileExists(const std::string& relative) const;
+    void writeFile(const std::string& relative, const std::string& content) const;
+    sf::Image screenshot();
+    void saveScreenshot(const std::string& name);  // into build/review/<name>.png
+    sf::Color pixel(int x, int y);
+
+    int32_t now() const;
+    std::string folder;
+
+private:
+    void pollPointer();
+    void resetProgramState();
+    HarnessOptions options;
+    std::string previousFolder;
+    sf::RenderTexture target;
+};
+
+std::vector<std::string> splitLines(const std::string& text);
