@@ -6,6 +6,7 @@ set(THORNVALE_CORE_SOURCES
   src/app/cheats.cpp
   src/app/clock.cpp
   src/app/frame_loop.cpp
+  src/app/game_end.cpp
   src/app/input.cpp
   src/app/metrics.cpp
   src/app/platform.cpp
@@ -24,10 +25,17 @@ set(THORNVALE_CORE_SOURCES
   src/inventory/hud.cpp
   src/inventory/inventory.cpp
   src/frontend/high_scores.cpp
+  src/frontend/input_chooser.cpp
+  src/frontend/load_screen.cpp
+  src/frontend/menu_widgets.cpp
   src/frontend/menus.cpp
   src/frontend/new_game.cpp
+  src/frontend/onscreen_keys.cpp
+  src/frontend/save_game.cpp
   src/frontend/save_files.cpp
   src/frontend/save_list.cpp
   src/frontend/settings.cpp
+  src/frontend/settings_screen.cpp
+  src/frontend/title_screen.cpp
   src/tutorial/tutorial.cpp
 )

@@ -1,9 +1,12 @@
-# The test suite, one file per unit, plus the scenario harness.
+# The test suite, one file per unit, plus the scenario harness. Each subsystem's
+# folder lists its own files.
+include(tests/app/sources.cmake)
+include(tests/world/sources.cmake)
+include(tests/frontend/sources.cmake)
 set(THORNVALE_TEST_SOURCES
   tests/support/harness.cpp
-  tests/app/frame_loop_test.cpp
-  tests/app/toolkit_test.cpp
-  tests/app/input_test.cpp
-  tests/app/loading_test.cpp
   tests/assets/assets_test.cpp
+  ${APP_TEST_SOURCES}
+  ${WORLD_TEST_SOURCES}
+  ${FRONTEND_TEST_SOURCES}
 )

@@ -229,7 +229,9 @@ def build():
     s.line(CLARINET, starts["B"], MELODY_B, vel=88, accent=accent)
     s.line(FLUTE, starts["B"], ECHO_B, vel=70, accent=accent)
     s.line(FLUTE, starts["A3"], MELODY_A2, vel=92, accent=accent)
-    s.line(OBOE, starts["A3"], [(third_below(n), d) for n, d in MELODY_A2], vel=70, accent=accent)
+    harmony = [(third_below(n), d) for n, d in MELODY_A2]
+    harmony[19] = ("E5", 1)  # over A minor the oboe takes the fifth, not F#
+    s.line(OBOE, starts["A3"], harmony, vel=70, accent=accent)
     s.line(OBOE, starts["C"], MELODY_C, vel=86, accent=accent)
     s.line(FLUTE, starts["C"], BIRDS_C, vel=60, legato=0.9)
     s.line(CLARINET, starts["intro"], INTRO_CLARINET, vel=54, legato=0.97)

@@ -10,9 +10,9 @@ the first one.
 import math
 import sys
 
-from dsp import (SR, add_into, biquad, bp, bubble, chirp, circular, env_hit,
+from dsp import (SR, add_into, bp, bubble, chirp, circular, env_hit,
                  env_points, finish, finish_loop, hp, lp, make_rng, mix, modal,
-                 mul, n_of, scale, silence, smooth_random, soft_clip, white)
+                 mul, n_of, normalise, scale, silence, smooth_random, soft_clip, white)
 
 
 # ------------------------------------------------------------ ticks and thuds
@@ -21,7 +21,7 @@ def click():
     rng = make_rng("click")
     n = n_of(0.09)
     body = modal(n, [(2150, 0.012, 1.0), (3350, 0.008, 0.45),
-                     (1320, 0.018, 0.55), (5100, 0.004, 0.15)])
+                     (1320, 0.011, 0.55), (5100, 0.004, 0.15)])
     tap = bp(mul(white(n, rng), env_hit(n, 0.0004, 0.0025)), 3000, 0.8)
     x = mix((body, 1.0), (tap, 1.6))
     x = lp(x, 6500)
@@ -32,7 +32,7 @@ def back():
     rng = make_rng("back")
     n = n_of(0.11)
     body = modal(n, [(1080, 0.018, 1.0), (1720, 0.012, 0.5),
-                     (690, 0.026, 0.6), (2850, 0.006, 0.18)])
+                     (690, 0.015, 0.6), (2850, 0.006, 0.18)])
     tap = bp(mul(white(n, rng), env_hit(n, 0.0004, 0.003)), 1700, 0.8)
     x = mix((body, 1.0), (tap, 1.6))
     x = lp(x, 4500)
@@ -42,11 +42,11 @@ def back():
 def delete():
     rng = make_rng("delete")
     n = n_of(0.32)
-    env = env_hit(n, 0.002, 0.075)
-    thud = chirp(n, lambda t: 52.0 + 70.0 * math.exp(-t / 0.035), env)
-    body = modal(n, [(210, 0.035, 0.35), (330, 0.022, 0.2)])
-    knock = lp(mul(white(n, rng), env_hit(n, 0.001, 0.018)), 500)
-    x = mix((thud, 1.0), (body, 1.0), (knock, 1.2))
+    env = env_hit(n, 0.002, 0.05)
+    thud = chirp(n, lambda t: 78.0 + 70.0 * math.exp(-t / 0.03), env)
+    body = modal(n, [(190, 0.04, 0.5), (305, 0.025, 0.3), (470, 0.012, 0.12)])
+    knock = lp(mul(white(n, rng), env_hit(n, 0.001, 0.015)), 700)
+    x = mix((thud, 1.0), (body, 1.0), (knock, 1.4))
     return finish(soft_clip(x, 1.8))
 
 
@@ -181,16 +181,16 @@ def fire_starter():
 # ------------------------------------------------------------ water, fire, steam
 
 def researched():
-    n = n_of(0.32)
+    n = n_of(0.42)
     x = silence(n)
-    for at, f0, rise, d, a in ((0.0, 520, 0.7, 0.05, 0.8), (0.045, 690, 0.6, 0.045, 0.7),
-                               (0.085, 880, 0.55, 0.05, 0.8)):
+    for at, f0, rise, d, a in ((0.0, 520, 0.7, 0.05, 1.0), (0.045, 690, 0.6, 0.045, 0.95),
+                               (0.085, 880, 0.55, 0.05, 1.0)):
         add_into(x, bubble(f0, rise, d), n_of(at), a)
     m = n_of(0.2)
     blip_env = env_hit(m, 0.003, 0.045)
     blip = chirp(m, lambda t: 1180.0 + 400.0 * min(t / 0.03, 1.0), blip_env)
     shine = chirp(m, lambda t: 2 * (1180.0 + 400.0 * min(t / 0.03, 1.0)), env_hit(m, 0.003, 0.025))
-    add_into(x, mix((blip, 1.0), (shine, 0.25)), n_of(0.135), 0.9)
+    add_into(x, mix((blip, 1.0), (shine, 0.25)), n_of(0.135), 0.6)
     return finish(x)
 
 
@@ -242,12 +242,14 @@ def beam():
     n = n_of(dur)
     f0 = lambda t: 196.0 * 2 ** ((7.0 / 12.0) * min(t / 2.6, 1.0) ** 0.8)
     x = [0.0] * n
-    detune = (-0.0045, 0.0, 0.0052)
+    # each harmonic has a centre voice and two quieter, slightly detuned ones,
+    # each pair beating at its own rate: a shimmer rather than a wobble
     phases = {}
+    amps = {}
     for h in range(1, 7):
-        for d in detune:
+        for d, a in ((0.0, 1.0), (rng.uniform(0.0015, 0.004), 0.4), (-rng.uniform(0.0015, 0.004), 0.4)):
             phases[(h, d)] = rng.random() * math.tau
-    amps = {h: 1.0 / h ** 1.3 for h in range(1, 7)}
+            amps[(h, d)] = a / h ** 1.3
     for i in range(n):
         t = i / SR
         f = f0(t)
@@ -255,7 +257,7 @@ def beam():
         for (h, d), ph in phases.items():
             ph += math.tau * f * h * (1.0 + d) / SR
             phases[(h, d)] = ph
-            s += math.sin(ph) * amps[h]
+            s += math.sin(ph) * amps[(h, d)]
         trem = 1.0 + 0.18 * math.sin(math.tau * (5.5 + 2.0 * t / dur) * t)
         x[i] = s * trem
     air_env = env_points(n, [(0, 0.2), (2.6, 1.0), (3.0, 1.0)])
@@ -271,7 +273,8 @@ def beam():
         t += rng.uniform(0.05, 0.16) * (1.2 - 0.35 * t / dur)
     shape = env_points(n, [(0, 0), (0.3, 0.85), (2.4, 1.0), (3.0, 0)])
     x = mul(x, [s ** 0.8 for s in shape])
-    return finish(x, trim=False)
+    # a gentle limiter so a sparkle landing on a crest does not set the level
+    return finish(soft_clip(normalise(x, 0.0), 1.2), trim=False)
 
 
 # ------------------------------------------------------------ loops

@@ -1,4 +1,48 @@
+// menus.cpp -- which menu screen shows, and the click rules every menu press passes first
 #include "frontend/menus.h"
-void drawMenuScreens() {}
-void onMenuClick() {}
-void resetMenuState() {}
+
+#include "app/app_state.h"
+#include "app/clock.h"
+#include "frontend/menu_screens.h"
+
+MenuState menuState;
+
+namespace {
+constexpr int32_t menuDebounceMs = 200;  // a press this soon after the last one is ignored
+
+struct Screen {
+    bool AppState::*flag;
+    void (*draw)();
+    void (*click)();
+};
+
+// In the order the flags are tested: the first one set is the screen shown.
+const Screen screens[] = {
+    {&AppState::showInputChooser, drawInputChooser, clickInputChooser},
+    {&AppState::showSettings, drawSettingsScreen, clickSettingsScreen},
+    {&AppState::showTitle, drawTitleScreen, clickTitleScreen},
+    {&AppState::showMainMenu, drawMainMenu, clickMainMenu},
+    {&AppState::showNameEntry, drawNameEntry, clickNameEntry},
+    {&AppState::showSeedChoice, drawSeedChoice, clickSeedChoice},
+    {&AppState::showSeedEntry, drawSeedEntry, clickSeedEntry},
+    {&AppState::showLoadList, drawLoadList, clickLoadList},
+};
+
+const Screen* shownScreen() {
+    for (const Screen& screen : screens)
+        if (app.*screen.flag) return &screen;
+    return nullptr;
+}
+}  // namespace
+
+void drawMenuScreens() {
+    if (const Screen* screen = shownScreen()) screen->draw();
+}
+
+void onMenuClick() {
+    if (nowMs() - menuState.lastMenuClick <= menuDebounceMs) return;
+    if (!app.inGame && !app.inTutorial) menuState.lastMenuClick = nowMs();
+    if (const Screen* screen = shownScreen()) screen->click();
+}
+
+void resetMenuState() { menuState = MenuState{}; }

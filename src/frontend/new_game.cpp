@@ -1,4 +1,180 @@
+// new_game.cpp -- the save-name, seed-choice and custom-seed screens and their text rules
 #include "frontend/new_game.h"
-void typeNameCharacter(uint32_t) {}
-void typeSeedCharacter(uint32_t) {}
-void scrollLoadList(int) {}
+
+#include "app/app_state.h"
+#include "app/catalogue.h"
+#include "app/clock.h"
+#include "app/input.h"
+#include "app/toolkit.h"
+#include "frontend/menu_screens.h"
+#include "frontend/menu_widgets.h"
+#include "frontend/onscreen_keys.h"
+#include "frontend/save_list.h"
+#include "world/game_session.h"
+
+NewGameForm newGameForm;
+
+namespace {
+
+int touchOffset() { return touchMode ? -150 : 0; }  // room for the on-screen keys
+
+bool isNameCharacter(uint32_t c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ';
+}
+
+bool canContinue() { return !newGameForm.name.empty() && newGameForm.nameStarted; }
+
+void continueToSeedChoice() {
+    playClick();
+    app.showNameEntry = false;
+    app.showSeedChoice = true;
+}
+
+void startGameWithSeed(int64_t seed, bool withLoadingScreen) {
+    playClick();
+    if (withLoadingScreen) raiseLoadingScreen(63);
+    session.SaveName = newGameForm.name;
+    app.showSeedChoice = false;
+    app.showSeedEntry = false;
+    startNewGame(seed);
+}
+
+void drawCaret(int x, int y) {
+    if ((nowMs() / 500) % 2 == 0) menuText("|", x, y, 24);
+}
+
+}  // namespace
+
+void beginNameEntry() {
+    app.showNameEntry = true;
+    newGameForm.name.clear();
+    newGameForm.nameStarted = false;
+    menuState.shiftOn = false;
+}
+
+void eraseNameCharacter() {
+    std::string& name = newGameForm.name;
+    if (name.empty()) return;
+    name.pop_back();
+    if (name.empty()) newGameForm.nameStarted = false;
+}
+
+bool appendNameCharacter(char c) {
+    std::string& name = newGameForm.name;
+    if (name.size() >= maxNameLength || (c == ' ' && name.empty())) return false;
+    name += c;
+    newGameForm.nameStarted = true;
+    return true;
+}
+
+void submitName() {
+    if (canContinue()) continueToSeedChoice();
+}
+
+void typeNameCharacter(uint32_t c) {
+    if (c == 8) eraseNameCharacter();
+    else if (c == 10 || c == 13) submitName();
+    else if (isNameCharacter(c)) appendNameCharacter(static_cast<char>(c));
+}
+
+void eraseSeedDigit() {
+    if (!newGameForm.seedText.empty()) newGameForm.seedText.pop_back();
+}
+
+bool appendSeedDigit(char c) {
+    if (newGameForm.seedText.size() >= maxSeedDigits) return false;
+    newGameForm.seedText += c;
+    return true;
+}
+
+int64_t typedSeed() {
+    return newGameForm.seedText.empty() ? -1 : std::stoll(newGameForm.seedText);
+}
+
+void typeSeedCharacter(uint32_t c) {
+    if (c == 8) eraseSeedDigit();
+    else if (c >= '0' && c <= '9') appendSeedDigit(static_cast<char>(c));
+    else if (c == 10 || c == 13) startGameWithSeed(typedSeed(), false);
+}
+
+void drawNameEntry() {
+    int off = touchOffset();
+    drawMenuPanel();
+    menuText(newGameForm.name, 500, 270 + off, 21);
+    float width = menuTextWidth(newGameForm.name, 21);
+    int e = width < 180 ? 0 : static_cast<int>((width - 180) / 2);
+    drawThickLine(400 - e, 300 + off, 600 + e, 300 + off, 3, sf::Color::Black);
+    drawCaret(static_cast<int>(width / 2 + 505), 267 + off);
+    menuText("Type in a name for your save file", 500, 310 + off, 18);
+    drawNavButton(500, 370 + off, 200, 40);
+    menuText("Continue", 500, 355 + off, 25);
+    drawBackButton();
+    if (touchMode) drawOnscreenKeyboard();
+}
+
+void clickNameEntry() {
+    int off = touchOffset();
+    if (pointerInRect(500, 370 + off, 200, 40)) {
+        if (canContinue()) continueToSeedChoice();
+        else playClick();  // heard even when there is no name to go on with
+    } else if (backButtonHit()) {
+        playBack();
+        app.showNameEntry = false;
+        app.showMainMenu = true;
+    } else if (touchMode) {
+        pressOnscreenKeyboard();
+    }
+}
+
+void drawSeedChoice() {
+    drawMenuPanel();
+    drawNavButton(500, 275, 200, 40);
+    menuText("Random Seed", 500, 260, 25);
+    drawNavButton(500, 325, 200, 40);
+    menuText("Custom Seed", 500, 310, 25);
+    menuText("A Seed allows you to choose a specific world to play in.", 500, 475, 18);
+    menuText("Anyone who uses that same seed will play in an identical world.", 500, 500, 18);
+    drawBackButton();
+}
+
+void clickSeedChoice() {
+    if (pointerInRect(500, 275, 200, 40)) {
+        startGameWithSeed(-1, true);
+    } else if (pointerInRect(500, 325, 200, 40)) {
+        playClick();
+        app.showSeedChoice = false;
+        app.showSeedEntry = true;
+        newGameForm.seedText.clear();
+    } else if (backButtonHit()) {
+        playBack();
+        app.showSeedChoice = false;
+        app.showNameEntry = true;
+    }
+}
+
+void drawSeedEntry() {
+    int off = touchOffset();
+    drawMenuPanel();
+    menuText(newGameForm.seedText, 500, 270 + off, 21);
+    drawThickLine(400, 300 + off, 600, 300 + off, 3, sf::Color::Black);
+    float width = menuTextWidth(newGameForm.seedText, 21);
+    drawCaret(static_cast<int>(width / 2 + 505), 267 + off);
+    menuText("Type in a number between 0-999,999,999", 500, 310 + off, 18);
+    drawNavButton(500, 370 + off, 200, 40);
+    menuText("Start", 500, 355 + off, 25);
+    drawBackButton();
+    if (touchMode) drawOnscreenNumberPad();
+}
+
+void clickSeedEntry() {
+    int off = touchOffset();
+    if (pointerInRect(500, 370 + off, 200, 40)) {
+        startGameWithSeed(typedSeed(), true);
+    } else if (backButtonHit()) {
+        playBack();
+        app.showSeedEntry = false;
+        app.showSeedChoice = true;
+    } else if (touchMode) {
+        pressOnscreenNumberPad();
+    }
+}

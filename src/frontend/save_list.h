@@ -16,4 +16,5 @@ void loadSaveList();
 void writeSaveList();
 void startNewGame(int64_t seed);       // -1 for a random seed
 void deleteSave(const std::string& id);
+void moveSaveToFront(const std::string& id);  // the id becomes entry 1; the list is written
 void tutorialCompleted();

@@ -1,0 +1,62 @@
+// input_chooser.cpp -- "Choose your desired input method", with the lock against asking again
+#include "app/app_state.h"
+#include "app/input.h"
+#include "frontend/menu_screens.h"
+#include "frontend/menu_widgets.h"
+#include "frontend/settings.h"
+
+namespace {
+bool lockShown() { return settings.AskInputAtStart == 1; }
+
+void drawChooserHints() {
+    if (pointerInRect(500, 200, 180, 40) && settings.InputChoice != 1)
+        menuText("* Double tap to enable", 700, 185, 18);
+    if (pointerInRect(500, 250, 180, 40) && settings.InputChoice == 1)
+        menuText("* Double tap to enable", 700, 235, 18);
+    if (pointerInRect(500, 350, 180, 40) && settings.InputChoice == 1)
+        menuText("* Double tap to select", 700, 335, 18);
+}
+}  // namespace
+
+void drawInputChooser() {
+    drawMenuPanel();
+    menuText("Choose your desired input method", 500, 100, 25);
+    drawChoiceButton(500, 200, 180, 40, settings.InputChoice == 1, true);
+    menuText("Touch", 500, 190, 18);
+    drawChoiceButton(500, 250, 180, 40, settings.InputChoice == 0, true);
+    menuText("Mouse/Keyboard", 500, 240, 18);
+    drawChoiceButton(500, 350, 180, 40, false, true);
+    menuText("Confirm", 500, 340, 18);
+    menuText("This can be changed later in the settings menu", 500, 395, 14);
+    if (lockShown()) {
+        drawChoiceButton(715, 490, 225, 70, false, true);
+        menuText("Click here to lock input mode", 715, 460, 14);
+        menuText("(NOT recommended if", 715, 480, 14);
+        menuText("you often switch modes)", 715, 500, 14);
+    }
+    drawChooserHints();
+}
+
+void clickInputChooser() {
+    if (pointerInRect(500, 200, 180, 40)) {
+        if (settings.InputChoice == 1) return;
+        settings.InputChoice = 1;
+        settings.AskInputAtStart = -1;
+    } else if (pointerInRect(500, 250, 180, 40)) {
+        if (settings.InputChoice == 0) return;
+        settings.InputChoice = 0;
+        settings.AskInputAtStart = -1;
+    } else if (lockShown() && pointerInRect(715, 490, 225, 70)) {
+        settings.AskInputAtStart = 0;
+    } else if (pointerInRect(500, 350, 180, 40)) {
+        if (settings.InputChoice == -1) return;  // the chooser cannot be left without a method
+        app.showInputChooser = false;
+        app.showTitle = true;
+        if (settings.AskInputAtStart == -1) settings.AskInputAtStart = 1;
+        if (settings.InputChoice == 1) touchMode = true;
+        writeSettings();
+    } else {
+        return;
+    }
+    playClick();
+}

@@ -1,0 +1,19 @@
+// load_screen.h -- the rows of the load list
+#pragma once
+#include <string>
+#include <vector>
+
+struct LoadRow {
+    std::string id;        // save number, names saves/<id>.kv
+    std::string name;      // line 1 of the save
+    std::string progress;  // line 2 and "%"
+    std::string seed;      // line 3 with the locale's digit grouping
+};
+
+struct LoadRows {
+    std::vector<LoadRow> rows;  // one per listed game whose file reads, in list order
+    int selectedRow = -1;       // touch: the row tapped once
+    int scroll = 0;             // first row shown
+};
+
+extern LoadRows loadRows;

@@ -1,0 +1,33 @@
+// menu_screens.h -- each menu screen's step (draw and update) and its press handler
+#pragma once
+#include <cstdint>
+
+enum class HeldSlider { None, Music, Sfx };
+
+struct MenuState {
+    HeldSlider heldSlider = HeldSlider::None;  // the volume knob being dragged
+    bool resetArmed = false;       // "Reset High Scores" was pressed once: "Are You Sure?"
+    int playHoverCount = 0;        // 0..40, drives the play letters' ripple
+    int32_t lastMenuClick = -100000; // nowMs of the last accepted menu press
+    bool shiftOn = false;          // the on-screen keyboard's shift key
+};
+
+extern MenuState menuState;
+
+void drawInputChooser();
+void clickInputChooser();
+void drawSettingsScreen();
+void clickSettingsScreen();
+void drawTitleScreen();
+void clickTitleScreen();
+void drawMainMenu();
+void clickMainMenu();
+void drawNameEntry();
+void clickNameEntry();
+void drawSeedChoice();
+void clickSeedChoice();
+void drawSeedEntry();
+void clickSeedEntry();
+void drawLoadList();
+void clickLoadList();
+void buildLoadRows();

@@ -1,0 +1,145 @@
+// save_game.cpp -- the 53-line save file: writing it whole, reading it back safely
+#include "frontend/save_game.h"
+
+#include "activities/interaction.h"
+#include "app/app_state.h"
+#include "app/clock.h"
+#include "app/game_end.h"
+#include "frontend/save_files.h"
+#include "frontend/save_list.h"
+#include "inventory/checklist.h"
+#include "inventory/hud.h"
+#include "inventory/inventory.h"
+#include "world/game_session.h"
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+constexpr int loadUnits = 74;  // the loading screen's total while a game loads
+
+std::string number(long long value) { return std::to_string(value); }
+
+// The saved game as it will be applied, parsed completely before anything changes.
+struct ParsedSave {
+    std::string name;
+    int values[52] = {};   // lines 2 to 53 (line 53 kept as rainClock below)
+    double rainClock = 0;
+};
+
+std::optional<ParsedSave> parseSave(std::vector<std::string> lines) {
+    // Lines missing at the end read as "0"; lines after the 53rd are never read.
+    if (lines.size() < saveFileLines) lines.resize(saveFileLines, "0");
+    ParsedSave parsed;
+    parsed.name = lines[0];
+    addLoadProgress();
+    for (int line = 2; line <= 52; line++) {
+        std::optional<int> value = parseInt(lines[line - 1]);
+        if (!value) return std::nullopt;
+        parsed.values[line - 2] = *value;
+        addLoadProgress();
+    }
+    std::optional<double> rain = parseDouble(lines[52]);
+    if (!rain) return std::nullopt;
+    parsed.rainClock = *rain;
+    addLoadProgress();
+    return parsed;
+}
+
+// value(line) reads a parsed number line, 2..52.
+void applySave(const ParsedSave& p) {
+    auto value = [&](int line) { return p.values[line - 2]; };
+    GameSession& s = session;
+    s.SaveName = p.name;
+    s.OverallProgress = value(2);
+    s.world.WorldSeed = static_cast<uint32_t>(value(3));
+    s.world.RunningSeed = static_cast<uint32_t>(value(4));
+    s.player.playerX = value(5);
+    s.player.PlayTimer = value(6);
+    for (int slot = 0; slot < 3; slot++) s.world.AreaContents[slot] = value(7 + slot);
+    for (int slot = 0; slot < 9; slot++) s.Inventory[slot] = value(10 + slot);
+    for (int k = 1; k <= 21; k++) s.ResearchLevel[k] = value(18 + k);
+    s.world.AreaCounter = value(40);
+    for (int k = 1; k <= 11; k++) s.world.KindCounts[k] = value(40 + k);
+    s.clocks.dayClock = value(52);
+    s.clocks.rainClock = p.rainClock;
+}
+
+// Everything the file does not hold goes back to rest.
+void restAfterLoad() {
+    PlayerState& player = session.player;
+    player.playerY = 400;
+    player.controlEnabled = true;
+    player.arrivalBeam = false;
+    player.inTransition = false;
+    player.nextAreaChosen = true;
+    player.moveLeftHeld = player.moveRightHeld = false;
+    player.touchTargetX = 0;
+    player.playTimerReference = nowMs();
+    session.clocks.clockReference = nowMs();
+    session.MissionComplete = false;
+    gameEnd.endStage = 0;
+    resetInteraction();
+    resetInventoryPanel();
+    resetChecklistPage();
+    resetHelpPage();
+    // A game saved while walking out of an area walks out again and comes back into
+    // the same saved area: no new area is chosen.
+    if (player.playerX >= 980) {
+        player.inTransition = true;
+        player.controlEnabled = false;
+    }
+    if (player.playerX < 50) player.playerX = 50;
+}
+
+void abandonLoad() {
+    app.loadingScreenOn = false;  // back to the load list, the entry kept
+}
+
+}  // namespace
+
+std::vector<std::string> saveLines() {
+    const GameSession& s = session;
+    std::vector<std::string> lines;
+    lines.push_back(s.SaveName);
+    lines.push_back(number(computeOverallProgress(s.ResearchLevel)));
+    lines.push_back(number(s.world.WorldSeed));
+    lines.push_back(number(static_cast<int32_t>(s.world.RunningSeed)));
+    lines.push_back(number(s.player.playerX));
+    lines.push_back(number(s.player.PlayTimer));
+    for (int slot = 0; slot < 3; slot++) lines.push_back(number(s.world.AreaContents[slot]));
+    for (int slot = 0; slot < 9; slot++) lines.push_back(number(s.Inventory[slot]));
+    for (int k = 1; k <= 21; k++) lines.push_back(number(s.ResearchLevel[k]));
+    lines.push_back(number(s.world.AreaCounter));
+    for (int k = 1; k <= 11; k++) lines.push_back(number(s.world.KindCounts[k]));
+    lines.push_back(number(static_cast<long long>(std::trunc(s.clocks.dayClock))));
+    lines.push_back(number(static_cast<long long>(std::trunc(s.clocks.rainClock))));
+    return lines;
+}
+
+void saveGame() { replaceSavesFile(std::to_string(session.SaveNumber) + ".kv", saveLines()); }
+
+bool loadGame(const std::string& id) {
+    // Only a plain number may name a file: nothing read from the list leaves saves/.
+    std::optional<int> number = isDecimalId(id) ? parseInt(id) : std::nullopt;
+    auto lines = number ? readSavesFile(id + ".kv") : std::nullopt;
+    if (!lines) {
+        abandonLoad();
+        return false;
+    }
+    addLoadProgress();
+    std::optional<ParsedSave> parsed = parseSave(*lines);
+    if (!parsed) {
+        abandonLoad();
+        return false;
+    }
+    applySave(*parsed);
+    session.SaveNumber = *number;
+    restAfterLoad();
+    moveSaveToFront(id);
+    app.showLoadList = false;
+    app.inGame = true;
+    app.loadProgress = loadUnits;
+    return true;
+}

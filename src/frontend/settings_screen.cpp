@@ -1,0 +1,153 @@
+// settings_screen.cpp -- input method, music and effects switches and volume sliders
+#include "app/app_state.h"
+#include "app/catalogue.h"
+#include "app/input.h"
+#include "app/sound.h"
+#include "app/toolkit.h"
+#include "frontend/menu_screens.h"
+#include "frontend/menu_widgets.h"
+#include "frontend/save_list.h"
+#include "frontend/settings.h"
+
+#include <cmath>
+
+namespace {
+
+struct Slider {
+    HeldSlider which;
+    int y;            // the line runs from (350, y) to (750, y)
+    int* on;          // musicOn or sfxOn
+    int* volume;      // percent
+    const char* category;
+};
+
+Slider musicSlider() { return {HeldSlider::Music, 290, &settings.musicOn, &settings.musicVolume, "music"}; }
+Slider sfxSlider() { return {HeldSlider::Sfx, 340, &settings.sfxOn, &settings.sfxVolume, "sfx"}; }
+
+int knobX(const Slider& s) { return 350 + 4 * *s.volume; }
+
+int pointerDistanceTo(int x, int y) {
+    double dx = pointer.pointerX - x, dy = pointer.pointerY - y;
+    return static_cast<int>(std::sqrt(dx * dx + dy * dy));
+}
+
+bool knobHovered(const Slider& s) {
+    return !touchMode && !pointer.pointerOutside && pointerDistanceTo(knobX(s), s.y) <= 10;
+}
+
+void drawSlider(const Slider& s) {
+    sf::Color line = *s.on == 1 ? sf::Color::Black : sf::Color(255, 0, 0, 255);
+    drawThickLine(350, s.y, 750, s.y, 3, line);
+    bool lit = knobHovered(s) || menuState.heldSlider == s.which;
+    currentFillColour = lit ? hoverYellow : menuBlack;
+    drawDot(knobX(s), s.y);
+}
+
+void drawMuteButton(const Slider& s) {
+    const char* name = *s.on == 1 ? "mute" : "muted";
+    sf::Color colour = *s.on == 1 ? sf::Color::Black : sf::Color(255, 0, 0);
+    if (!touchMode && pointerInRect(800, s.y, 30, 30)) colour = hoverYellow;
+    tintSprite(name, colour.r, colour.g, colour.b);
+    drawSprite(name, 800, s.y);
+}
+
+// While a knob is held it follows the pointer; letting go of a knob at 0 mutes.
+void updateHeldSlider() {
+    if (menuState.heldSlider == HeldSlider::None) return;
+    Slider s = menuState.heldSlider == HeldSlider::Music ? musicSlider() : sfxSlider();
+    if (pointer.leftDown) {
+        int x = pointer.pointerX;
+        *s.volume = x < 351 ? 0 : x < 750 ? (x - 350) / 4 : 100;
+        applyVolume(s.category, *s.volume);
+        return;
+    }
+    if (s.which == HeldSlider::Sfx) playClick();
+    if (*s.volume == 0) *s.on = 0;
+    menuState.heldSlider = HeldSlider::None;
+}
+
+void pickInputMode(int choice) {
+    settings.InputChoice = choice;
+    settings.AskInputAtStart = -1;
+    touchMode = choice == 1;
+    playClick();
+}
+
+bool pressKnob(const Slider& s) {
+    if (pointerDistanceTo(knobX(s), s.y) >= 11) return false;
+    menuState.heldSlider = s.which;
+    *s.on = 1;
+    if (s.which == HeldSlider::Music) playSound("music", false);
+    return true;
+}
+
+bool pressLine(const Slider& s) {
+    if (!pointerInRect(550, s.y, 400, 20)) return false;
+    *s.on = 1;
+    *s.volume = (pointer.pointerX - 350) / 4;
+    applyVolume(s.category, *s.volume);
+    if (s.which == HeldSlider::Music) playSound("music", false);
+    else playClick();  // heard at the new volume
+    return true;
+}
+
+void toggleMusic() {
+    if (settings.musicOn == 1) {
+        settings.musicOn = 0;
+        pauseSound("music");
+    } else {
+        settings.musicOn = 1;
+        applyVolume("music", settings.musicVolume);
+        playSound("music", false);
+    }
+}
+
+void toggleSfx() {
+    if (settings.sfxOn == 1) {
+        settings.sfxOn = 0;
+    } else {
+        settings.sfxOn = 1;
+        applyVolume("sfx", settings.sfxVolume);
+    }
+}
+
+void confirmSettings() {
+    app.showSettings = false;
+    if (saveList.NewPlayer) app.showTitle = true;
+    else app.showMainMenu = true;
+    if (settings.AskInputAtStart == -1) settings.AskInputAtStart = 1;
+    writeSettings();
+    playClick();
+}
+
+}  // namespace
+
+void drawSettingsScreen() {
+    updateHeldSlider();
+    drawMenuPanel();
+    menuText("Settings", 500, 100, 25);
+    menuText("Input:", 275, 225, 20);
+    menuText("Music:", 275, 275, 20);
+    menuText("SFX:", 275, 325, 20);
+    drawChoiceButton(443, 235, 180, 40, settings.InputChoice == 1);
+    menuText("Touch", 443, 225, 18);
+    drawChoiceButton(657, 235, 180, 40, settings.InputChoice == 0);
+    menuText("Mouse/Keyboard", 657, 225, 18);
+    drawSlider(musicSlider());
+    drawSlider(sfxSlider());
+    drawMuteButton(musicSlider());
+    drawMuteButton(sfxSlider());
+    drawChoiceButton(500, 440, 180, 40, false);
+    menuText("Confirm", 500, 430, 18);
+    if (!touchMode && pointerInRect(443, 235, 180, 40)) menuText("* Double tap to enable", 443, 190, 16);
+}
+
+void clickSettingsScreen() {
+    if (pointerInRect(443, 235, 180, 40) && settings.InputChoice != 1) pickInputMode(1);
+    else if (pointerInRect(657, 235, 180, 40) && settings.InputChoice != 0) pickInputMode(0);
+    else if (pressKnob(musicSlider()) || pressKnob(sfxSlider())) return;
+    else if (pressLine(musicSlider()) || pressLine(sfxSlider())) return;
+    else if (pointerInRect(800, 290, 30, 30)) toggleMusic();
+    else if (pointerInRect(800, 340, 30, 30)) toggleSfx();
+    else if (pointerInRect(500, 440, 180, 40)) confirmSettings();
+}

@@ -1,0 +1,2 @@
+set(FRONTEND_TEST_SOURCES
+)

@@ -1,0 +1,2 @@
+set(WORLD_TEST_SOURCES
+)
