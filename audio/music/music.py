@@ -8,12 +8,11 @@ birdsong) - outro (4, turning back to the start).
 
 Usage: music.py OUT.ogg
 """
-import os
 import sys
 import tempfile
 
 from midi import Score, chord_pitches, pitch, root
-from render import SR, beats_to_samples, fold_loop, synth, to_ogg
+from render import beats_to_samples, fold_loop, synth, to_ogg
 
 BPM = 100
 BAR = 3

@@ -3,4 +3,4 @@
 # seamlessly (86.4 s). Composed in music.py, rendered with fluidsynth, Ogg Vorbis.
 set -e
 here=$(cd "$(dirname "$0")" && pwd)
-python3 "$here/music.py" "$1"
+python3 -B "$here/music.py" "$1"

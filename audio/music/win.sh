@@ -3,4 +3,4 @@
 # (about 21 s, with a clear ending). Composed in win.py, Ogg Vorbis.
 set -e
 here=$(cd "$(dirname "$0")" && pwd)
-python3 "$here/win.py" "$1"
+python3 -B "$here/win.py" "$1"

@@ -2,4 +2,4 @@
 # Thornvale sound: crackle and hiss (seamless loop). Rendered by make.py as 16-bit 44.1 kHz mono WAV.
 set -e
 here=$(cd "$(dirname "$0")" && pwd)
-python3 "$here/make.py" fire_sizzle "$1"
+python3 -B "$here/make.py" fire_sizzle "$1"

@@ -2,4 +2,4 @@
 # Thornvale sound: an airy whoosh up. Rendered by make.py as 16-bit 44.1 kHz mono WAV.
 set -e
 here=$(cd "$(dirname "$0")" && pwd)
-python3 "$here/make.py" interact_open "$1"
+python3 -B "$here/make.py" interact_open "$1"

@@ -2,4 +2,4 @@
 # Thornvale sound: a hot-metal quench. Rendered by make.py as 16-bit 44.1 kHz mono WAV.
 set -e
 here=$(cd "$(dirname "$0")" && pwd)
-python3 "$here/make.py" smithing_sizzle "$1"
+python3 -B "$here/make.py" smithing_sizzle "$1"

@@ -96,13 +96,12 @@ void moveSaveToFront(const std::string& id) {
 void startNewGame(int64_t seed) {
     sendMetrics("newgame=true");
     addLoadProgress(10);
+    resetSessionForNewGame();
     session.SaveNumber = saveList.NextSaveNumber;
     saveList.NextSaveNumber++;
     if (saveList.entries.empty()) saveList.entries.push_back("");
     saveList.entries[0] = std::to_string(saveList.NextSaveNumber);
     moveSaveToFront(std::to_string(session.SaveNumber));
-    addLoadProgress(10);
-    resetSessionForNewGame();
     addLoadProgress(20);
     startWorld(seed);
     addLoadProgress(10);

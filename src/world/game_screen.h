@@ -2,4 +2,5 @@
 #pragma once
 
 void drawGameScreen();
-void drawAreaObjects();   // the three objects of the area
+void drawAreaObjects();       // the three objects of the area
+int objectPlaceX(int slot);   // x of place 0, 1, 2: 170, 500, 830

@@ -1,0 +1,35 @@
+#!/usr/bin/python3
+"""Asks a window to close the way a window manager does: a WM_DELETE_WINDOW message."""
+import sys
+
+from Xlib import X, display, protocol
+
+
+def find(window, title):
+    name = window.get_wm_name()
+    if name == title:
+        return window
+    for child in window.query_tree().children:
+        found = find(child, title)
+        if found:
+            return found
+    return None
+
+
+def main():
+    title = sys.argv[1] if len(sys.argv) > 1 else "Thornvale"
+    d = display.Display()
+    window = find(d.screen().root, title)
+    if window is None:
+        print(f"no window named {title}", file=sys.stderr)
+        return 1
+    protocols = d.intern_atom("WM_PROTOCOLS")
+    delete = d.intern_atom("WM_DELETE_WINDOW")
+    event = protocol.event.ClientMessage(window=window, client_type=protocols, data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+    window.send_event(event, event_mask=X.NoEventMask)
+    d.flush()
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,26 @@
+// play_helpers.h -- starting a world straight from a seed, with no menus in the way
+#pragma once
+#include "app/app_state.h"
+#include "support/harness.h"
+#include "world/game_session.h"
+#include "world/generator.h"
+#include "world/player.h"
+
+// Boots the program and starts a game on the given seed: the wisp is high above,
+// the arrival beam about to come down.
+inline void startPlaying(Harness& h, long long seed) {
+    h.boot();
+    clearMenuFlags();
+    session = GameSession{};
+    prepareNewGamePlayer();
+    startWorld(seed);
+    app.inGame = true;
+}
+
+constexpr int arrivalBeamSteps = 110 + 110 + 55;  // down, wisp sinks, withdraws
+
+// Starts a game and plays through the arrival beam until the player has control.
+inline void startStanding(Harness& h, long long seed) {
+    startPlaying(h, seed);
+    h.step(arrivalBeamSteps + 1);
+}

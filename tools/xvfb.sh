@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# xvfb.sh -- start_xvfb finds a free display, starts Xvfb on it (24-bit, 1280x1024,
+# no TCP) and waits until it answers; stop_xvfb ends it. Sourced by the test scripts.
+start_xvfb() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp > /dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 1 100); do
+      xdpyinfo > /dev/null 2>&1 && return 0
+      kill -0 "$XVFB_PID" 2> /dev/null || break
+      sleep 0.1
+    done
+  done
+  echo "could not start Xvfb" >&2
+  return 1
+}
+
+stop_xvfb() {
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2> /dev/null && wait "$XVFB_PID" 2> /dev/null
+  return 0
+}
