@@ -25,7 +25,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
@@ -61,6 +63,9 @@ Harness::Harness(HarnessOptions opts) : options(std::move(opts)) {
 
 Harness::~Harness() {
     for (const std::string& name : soundState.soundNames) stopSound(name);
+    // A fade left running would change the volumes of the next test's sounds.
+    for (int wait = 0; fadeThreadsRunning > 0 && wait < 300; wait++)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     fs::current_path(previousFolder);
     std::error_code ignored;
     fs::remove_all(folder, ignored);
@@ -100,6 +105,12 @@ void Harness::boot() {
     }
     for (int i = 0; i < 200 && app.loadingScreenOn; i++) step();
     followWindowFocus();
+}
+
+void Harness::restart() {
+    for (const std::string& name : soundState.soundNames) stopSound(name);
+    resetProgramState();
+    boot();
 }
 
 void Harness::startGame(long long seed) {

@@ -1,2 +1,6 @@
 set(WORLD_TEST_SOURCES
+  tests/world/generator_test.cpp
+  tests/world/player_test.cpp
+  tests/world/scenery_test.cpp
+  tests/world/game_screen_test.cpp
 )
