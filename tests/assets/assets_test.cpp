@@ -1,10 +1,13 @@
 // assets_test.cpp -- every file the game loads exists, decodes and has its manifest size
 #include "app/asset_table.h"
 
+#include <SFML/Audio/InputSoundFile.hpp>
 #include <SFML/Audio/Music.hpp>
 #include <SFML/Graphics.hpp>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <map>
 #include <set>
@@ -104,5 +107,49 @@ TEST(Assets, ToolSheetPiecesAreVisibleAndBlankCellsEmpty) {
             else
                 EXPECT_EQ(opaque, 0) << sheet.code << " blank cell " << cell;
         }
+    }
+}
+
+namespace {
+struct Samples {
+    std::vector<sf::Int16> data;
+    unsigned channels = 1;
+};
+
+Samples readSamples(const std::string& code) {
+    Samples s;
+    sf::InputSoundFile file;
+    if (!file.openFromFile(assetFile(code))) return s;
+    s.channels = file.getChannelCount();
+    s.data.resize(file.getSampleCount());
+    s.data.resize(file.read(s.data.data(), s.data.size()));
+    return s;
+}
+}  // namespace
+
+// Loops must not click at the seam: the jump from the last sample to the first is
+// no bigger than the sound's own ordinary sample-to-sample movement.
+TEST(Assets, LoopsJoinWithoutAClick) {
+    for (const char* code : {"3B", "3H", "3I", "3P"}) {
+        Samples s = readSamples(code);
+        ASSERT_GT(s.data.size(), 1000u) << code;
+        size_t frames = s.data.size() / s.channels;
+        double ordinary = 0;
+        for (size_t i = 1; i < frames; i++) ordinary += std::abs(s.data[i * s.channels] - s.data[(i - 1) * s.channels]);
+        ordinary /= frames - 1;
+        double seam = std::abs(s.data[0] - s.data[(frames - 1) * s.channels]);
+        EXPECT_LE(seam, std::max(4 * ordinary, 400.0)) << code << ": seam " << seam << ", ordinary step " << ordinary;
+    }
+}
+
+// Effects are levelled to one peak: about -3 dBFS (23198 of 32767).
+TEST(Assets, EffectsPeakNearMinusThreeDecibels) {
+    for (const SoundEntry& sound : soundCatalogue) {
+        Samples s = readSamples(sound.code);
+        ASSERT_FALSE(s.data.empty()) << sound.name;
+        int peak = 0;
+        for (sf::Int16 v : s.data) peak = std::max(peak, std::abs(static_cast<int>(v)));
+        double db = 20 * std::log10(peak / 32767.0);
+        EXPECT_NEAR(db, -3.0, 1.0) << sound.name;
     }
 }

@@ -63,9 +63,7 @@ Harness::Harness(HarnessOptions opts) : options(std::move(opts)) {
 
 Harness::~Harness() {
     for (const std::string& name : soundState.soundNames) stopSound(name);
-    // A fade left running would change the volumes of the next test's sounds.
-    for (int wait = 0; fadeThreadsRunning > 0 && wait < 300; wait++)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    waitForFades();  // a fade left running would change the next test's volumes
     fs::current_path(previousFolder);
     std::error_code ignored;
     fs::remove_all(folder, ignored);
@@ -104,7 +102,15 @@ void Harness::boot() {
         finishSoundLoading();
     }
     for (int i = 0; i < 200 && app.loadingScreenOn; i++) step();
-    followWindowFocus();
+    step();  // the first screen after loading
+    waitForFades();
+}
+
+// Fades run on their own threads in real time; a test that looks at volumes starts
+// from a settled state.
+void Harness::waitForFades() {
+    for (int wait = 0; fadeThreadsRunning > 0 && wait < 300; wait++)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
 }
 
 void Harness::restart() {

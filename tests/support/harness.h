@@ -39,6 +39,7 @@ public:
     void holdKey(sf::Keyboard::Key key);
     void releaseKey(sf::Keyboard::Key key);
     void setFocus(bool focused);
+    void waitForFades();                 // until every fade thread has finished
 
     std::string path(const std::string& relative) const;  // inside the working folder
     std::string readFile(const std::string& relative) const;

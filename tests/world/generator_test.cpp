@@ -22,7 +22,7 @@ std::vector<Area> firstAreas(long long seed, int count) {
     session = GameSession{};
     startWorld(seed);
     std::vector<Area> areas{contents()};
-    while (static_cast<int>(areas.size()) < count) {
+    for (int n = 1; n < count; n++) {
         chooseNextArea();
         areas.push_back(contents());
     }
@@ -35,41 +35,27 @@ uint32_t firstDraw(uint32_t s) {
     return boundedDraw(engine, 116);
 }
 
-void setCounts(std::array<int, 11> counts) {
-    for (int k = 1; k <= 11; k++) session.world.KindCounts[k] = counts[k - 1];
-}
-
 }  // namespace
 
-TEST(Generator, KnownSeedsGiveTheirFirstThreeAreas) {
-    EXPECT_EQ(firstAreas(0, 3), (std::vector<Area>{{3, 5, 1}, {7, 1, 4}, {0, 0, 5}}));
+TEST(Generator, KnownSeedsGiveTheirFirstThreeAreasAndCounts) {
     EXPECT_EQ(firstAreas(1, 3), (std::vector<Area>{{4, 5, 1}, {7, 4, 3}, {6, 10, 9}}));
-}
-
-TEST(Generator, CountsPlacedObjectsButNotEmptyPlaces) {
-    firstAreas(0, 3);  // [3,5,1] [7,1,4] [0,0,5]
-    const WorldState& w = session.world;
-    EXPECT_EQ(w.AreaCounter, 3);
-    int expected[12] = {0, 2, 0, 1, 1, 2, 0, 1, 0, 0, 0, 0};
-    for (int k = 0; k <= 11; k++) EXPECT_EQ(w.KindCounts[k], expected[k]) << "kind " << k;
-    EXPECT_EQ(w.WorldSeed, 0u) << "the world seed never changes";
+    EXPECT_EQ(firstAreas(0, 3), (std::vector<Area>{{3, 5, 1}, {7, 1, 4}, {0, 0, 5}}));
+    int expected[12] = {0, 2, 0, 1, 1, 2, 0, 1, 0, 0, 0, 0};  // empty places are not counted
+    for (int k = 0; k <= 11; k++) EXPECT_EQ(session.world.KindCounts[k], expected[k]) << "kind " << k;
+    EXPECT_EQ(session.world.AreaCounter, 3);
+    EXPECT_EQ(session.world.WorldSeed, 0u);
 }
 
 TEST(Generator, RunningSeedWrapsBelowZero) {
     session = GameSession{};
-    startWorld(0);
-    // Seed 0 goes below zero with its very first draw; each draw takes 10..125 off.
-    uint32_t wrapped = session.world.RunningSeed;
-    EXPECT_GE(wrapped, 0xFFFFFFFFu - 3 * 125 + 1);
-    uint32_t r0 = firstDraw(0);
-    EXPECT_EQ(r0 / 10, 3u) << "slot 0 of seed 0 holds an oak tree";
-    uint32_t afterFirst = 0u - 10u - r0;
-    uint32_t r1 = firstDraw(afterFirst), r2 = firstDraw(afterFirst - 10u - r1);
-    EXPECT_EQ(wrapped, afterFirst - 10u - r1 - 10u - r2);
+    startWorld(0);  // the very first draw takes seed 0 below zero
+    uint32_t s1 = 0u - 10u - firstDraw(0), s2 = s1 - 10u - firstDraw(s1);
+    EXPECT_EQ(session.world.RunningSeed, s2 - 10u - firstDraw(s2));
+    EXPECT_GE(session.world.RunningSeed, 0xFFFFFFFFu - 3 * 125);
 }
 
 TEST(Generator, SecondFirePitIsDrawnAgainAndStillAdvancesTheSeed) {
-    // A running seed whose first two draws are both fire pits and whose next two are
+    // A running seed whose first two draws are fire pits and whose next two are
     // neither fire pit nor anvil, traced draw by draw.
     uint32_t s = 0, r[4] = {};
     for (;; s++) {
@@ -84,38 +70,29 @@ TEST(Generator, SecondFirePitIsDrawnAgainAndStillAdvancesTheSeed) {
     session.world.RunningSeed = s;
     chooseNextArea();
     EXPECT_EQ(contents(), (Area{10, static_cast<int>(r[2] / 10), static_cast<int>(r[3] / 10)}));
-    EXPECT_EQ(session.world.KindCounts[10], 1) << "the void draw placed nothing";
-    EXPECT_EQ(session.world.RunningSeed, s - 40u - r[0] - r[1] - r[2] - r[3])
-        << "the void draw advanced the seed too";
+    EXPECT_EQ(session.world.KindCounts[10], 1);
+    EXPECT_EQ(session.world.RunningSeed, s - 40u - r[0] - r[1] - r[2] - r[3]);
 }
 
 TEST(Generator, EveryAreaOfManySeedsKeepsTheRules) {
     for (long long seed = 0; seed < 150; seed++) {
         session = GameSession{};
         startWorld(seed);
-        int placed = 0;  // every non-empty place, counted here
-        auto tally = [&] {
-            Area a = contents();
+        int placed = 0;
+        for (int n = 1; n <= 60; n++) {
             int firePits = 0, anvils = 0;
-            for (int kind : a) {
-                ASSERT_GE(kind, 0);
-                ASSERT_LE(kind, 11);
+            for (int kind : contents()) {
                 firePits += kind == 10;
                 anvils += kind == 11;
                 placed += kind != 0;
             }
-            EXPECT_LE(firePits, 1) << "seed " << seed << " area " << session.world.AreaCounter;
-            EXPECT_LE(anvils, 1) << "seed " << seed << " area " << session.world.AreaCounter;
-        };
-        tally();
-        for (int n = 1; n < 60; n++) {
-            chooseNextArea();
-            tally();
+            EXPECT_LE(firePits, 1) << "seed " << seed << " area " << n;
+            EXPECT_LE(anvils, 1) << "seed " << seed << " area " << n;
+            if (n < 60) chooseNextArea();
         }
         int counted = 0;
         for (int k = 1; k <= 11; k++) counted += session.world.KindCounts[k];
         EXPECT_EQ(counted, placed) << "seed " << seed;
-        EXPECT_EQ(session.world.AreaCounter, 60);
     }
 }
 
@@ -130,76 +107,42 @@ TEST(Generator, SameSeedSameWorldWhateverIsGathered) {
     }
 }
 
-TEST(Generator, BalancingTargetRoundsTheEvenShare) {
+TEST(Generator, EveryFifthAreaFromTheTenthBalancesToTheRoundedTarget) {
+    for (int n = 0; n <= 9; n++) EXPECT_FALSE(isBalancingArea(n)) << n;
+    EXPECT_TRUE(isBalancingArea(10) && isBalancingArea(15) && !isBalancingArea(11));
     const int n[] = {10, 15, 20, 25, 30, 35, 40, 45, 50, 100};
     const int target[] = {3, 4, 5, 7, 8, 9, 10, 12, 13, 26};
     for (int i = 0; i < 10; i++) EXPECT_EQ(balancingTarget(n[i]), target[i]) << "n = " << n[i];
 }
 
-TEST(Generator, OnlyEveryFifthAreaFromTheTenthBalances) {
-    for (int n = 0; n <= 9; n++) EXPECT_FALSE(isBalancingArea(n)) << n;
-    EXPECT_TRUE(isBalancingArea(10));
-    EXPECT_FALSE(isBalancingArea(11));
-    EXPECT_TRUE(isBalancingArea(15));
-    EXPECT_TRUE(isBalancingArea(100));
-}
-
-TEST(Generator, BalancingAreaSuppliesTheThreeKindsFurthestBehind) {
-    session = GameSession{};
-    session.world.AreaCounter = 10;  // target 3
-    session.world.RunningSeed = 777;
-    //            kind: 1  2  3  4  5  6  7  8  9 10 11
-    setCounts({3, 1, 0, 2, 1, 3, 0, 2, 1, 2, 0});
-    // Deficits 0 2 3 1 2 0 3 1 2 1 3: kinds 3, 7 and 11 are three behind.
-    chooseNextArea();
-    EXPECT_EQ(contents(), (Area{3, 7, 11}));
-    EXPECT_EQ(session.world.KindCounts[3], 1);
-    EXPECT_EQ(session.world.KindCounts[7], 1);
-    EXPECT_EQ(session.world.KindCounts[11], 1);
-    EXPECT_EQ(session.world.KindCounts[2], 1) << "kinds not chosen keep their counts";
-    EXPECT_EQ(session.world.RunningSeed, 777u) << "a balancing area draws nothing";
-    EXPECT_EQ(session.world.AreaCounter, 11);
-}
-
-TEST(Generator, BalancingTiesKeepTheLowerKindFirst) {
-    session = GameSession{};
-    session.world.AreaCounter = 25;  // target 7
-    //            kind: 1  2  3  4  5  6  7  8  9 10 11
-    setCounts({9, 5, 8, 7, 5, 9, 9, 6, 5, 8, 6});
-    // Deficits -2 2 -1 0 2 -2 -2 1 2 -1 1: kinds 2, 5 and 9 tie at 2, ahead of 8 and 11.
-    chooseNextArea();
-    EXPECT_EQ(contents(), (Area{2, 5, 9}));
-
-    session = GameSession{};
-    session.world.AreaCounter = 15;
-    setCounts({4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4});
-    chooseNextArea();
-    EXPECT_EQ(contents(), (Area{1, 2, 3})) << "all equal: the first three kinds in order";
-
-    session = GameSession{};
-    session.world.AreaCounter = 20;  // target 5, every kind ahead of it
-    setCounts({9, 8, 7, 12, 6, 9, 9, 11, 10, 6, 30});
-    chooseNextArea();
-    EXPECT_EQ(contents(), (Area{5, 10, 3})) << "smallest surplus first when every deficit is negative";
-}
-
-TEST(Generator, TenthAreaOfAGameBalancesWhatTheSeedLeftBehind) {
-    session = GameSession{};
-    startWorld(31337);
-    while (session.world.AreaCounter < 10) chooseNextArea();
-    int before[12];
-    for (int k = 0; k <= 11; k++) before[k] = session.world.KindCounts[k];
-    uint32_t running = session.world.RunningSeed;
-    chooseNextArea();
-    Area chosen = contents();
-    EXPECT_EQ(session.world.RunningSeed, running);
-    EXPECT_TRUE(chosen[0] != chosen[1] && chosen[1] != chosen[2] && chosen[0] != chosen[2]);
-    // With one target for all, the kinds furthest behind are the least placed ones.
-    for (int kind : chosen) {
-        ASSERT_GE(kind, 1);
-        for (int other = 1; other <= 11; other++)
-            if (other != chosen[0] && other != chosen[1] && other != chosen[2])
-                EXPECT_LE(before[kind], before[other]) << "chose " << kind << " over " << other;
+TEST(Generator, BalancingAreaSuppliesTheKindsFurthestBehindLowerKindFirst) {
+    struct Case {
+        int n;
+        std::array<int, 11> counts;  // kinds 1..11
+        Area expected;
+    };
+    const Case cases[] = {
+        // target 3; deficits 0 2 3 1 2 0 3 1 2 1 3
+        {10, {3, 1, 0, 2, 1, 3, 0, 2, 1, 2, 0}, {3, 7, 11}},
+        // target 7; deficits -2 2 -1 0 2 -2 -2 1 2 -1 1: a three-way tie at 2
+        {25, {9, 5, 8, 7, 5, 9, 9, 6, 5, 8, 6}, {2, 5, 9}},
+        {15, {4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4}, {1, 2, 3}},
+        // target 5, every kind ahead: the smallest surplus first
+        {20, {9, 8, 7, 12, 6, 9, 9, 11, 10, 6, 30}, {5, 10, 3}},
+    };
+    for (const Case& c : cases) {
+        session = GameSession{};
+        session.world.AreaCounter = c.n;
+        session.world.RunningSeed = 777;
+        for (int k = 1; k <= 11; k++) session.world.KindCounts[k] = c.counts[k - 1];
+        chooseNextArea();
+        EXPECT_EQ(contents(), c.expected) << "n = " << c.n;
+        for (int k = 1; k <= 11; k++) {
+            bool chosen = k == c.expected[0] || k == c.expected[1] || k == c.expected[2];
+            EXPECT_EQ(session.world.KindCounts[k], c.counts[k - 1] + chosen) << "kind " << k;
+        }
+        EXPECT_EQ(session.world.RunningSeed, 777u) << "a balancing area draws nothing";
+        EXPECT_EQ(session.world.AreaCounter, c.n + 1);
     }
 }
 
@@ -210,21 +153,8 @@ TEST(Generator, RandomSeedComesFromSharedRandomBelowOneBillion) {
         reseedSharedRandom(s);
         session = GameSession{};
         startWorld(-1);
+        Area first = contents();
         EXPECT_EQ(session.world.WorldSeed, static_cast<uint32_t>(expected));
-        EXPECT_LT(session.world.WorldSeed, 1000000000u);
-        EXPECT_EQ(session.world.AreaCounter, 1);
+        EXPECT_EQ(firstAreas(expected, 1)[0], first) << "the drawn seed made the world";
     }
-    session = GameSession{};
-    startWorld(999999999);
-    EXPECT_EQ(session.world.WorldSeed, 999999999u);
-}
-
-TEST(Generator, StartingAgainForgetsTheLastGame) {
-    firstAreas(5, 12);
-    startWorld(0);
-    EXPECT_EQ(contents(), (Area{3, 5, 1}));
-    EXPECT_EQ(session.world.AreaCounter, 1);
-    int total = 0;
-    for (int k = 1; k <= 11; k++) total += session.world.KindCounts[k];
-    EXPECT_EQ(total, 3);
 }

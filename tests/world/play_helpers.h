@@ -19,8 +19,14 @@ inline void startPlaying(Harness& h, long long seed) {
 
 constexpr int arrivalBeamSteps = 110 + 110 + 55;  // down, wisp sinks, withdraws
 
-// Starts a game and plays through the arrival beam until the player has control.
+// Starts a game with the wisp standing in its first area as a loaded game leaves it:
+// on the ground at x 100, in control, the beam skipped.
 inline void startStanding(Harness& h, long long seed) {
     startPlaying(h, seed);
-    h.step(arrivalBeamSteps + 1);
+    PlayerState& p = session.player;
+    p.playerY = 400;
+    p.arrivalBeam = false;
+    p.inTransition = false;
+    p.controlEnabled = true;
+    resetPlayTimerReference();
 }
