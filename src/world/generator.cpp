@@ -51,7 +51,7 @@ void sortLargestFirst(Deficit (&list)[11]) {
     for (bool swapped = true; swapped;) {
         swapped = false;
         for (int i = 0; i + 1 < 11; i++) {
-            if (list[i + 1].deficit >= list[i].deficit) {
+            if (list[i + 1].deficit > list[i].deficit) {
                 std::swap(list[i], list[i + 1]);
                 swapped = true;
             }

@@ -118,6 +118,13 @@ TEST(Player, TouchWalksToTappedObjectsStopsOnGroundAndLeavesAtTheRightEdge) {
     EXPECT_EQ(player().playerX, 499) << "within 7 of 500: arrived and stopped";
     EXPECT_EQ(player().touchTargetX, 0);
 
+    player().playerX = 494;  // exactly 7 short is not there yet
+    h.click(501, 450);
+    EXPECT_EQ(player().playerX, 501);
+    EXPECT_EQ(player().touchTargetX, 501);
+    h.step();
+    EXPECT_EQ(player().touchTargetX, 0);
+
     h.click(830, 250);    // the birch tree
     h.step(5);
     int walked = player().playerX;
