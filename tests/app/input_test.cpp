@@ -1,6 +1,9 @@
 // input_test.cpp -- clicks are edges in both input modes; hit tests and their edges
 #include "app/app_state.h"
 #include "app/input.h"
+#include "frontend/load_screen.h"
+#include "frontend/menu_screens.h"
+#include "inventory/hover.h"
 #include "support/harness.h"
 #include "world/game_session.h"
 #include "world/kinds.h"
@@ -118,4 +121,58 @@ TEST(Input, ObjectHitBoxesHaveInclusiveLeftTopAndExclusiveRightBottomEdges) {
     over(700, 300);
     EXPECT_FALSE(pointerOverObject(Anvil, 2));
     EXPECT_TRUE(pointerOverObject(PineTree, 2)) << "an explicit kind uses its own box";
+}
+
+TEST(Input, HoldingTheRightButtonInAGameShowsTooltipsAtOnce) {
+    Harness h;
+    h.boot();
+    h.startGame(3);
+    h.moveTo(500, 300);
+    h.step();
+    EXPECT_FALSE(hoverShows(7)) << "a new element needs 751 ms of hovering";
+    h.pressRight();
+    h.step();
+    EXPECT_TRUE(hoverShows(7));
+    EXPECT_EQ(runQueuedClicks(), 0) << "the right button never clicks";
+    h.releaseRight();
+    h.step();
+    EXPECT_FALSE(hoverShows(8));
+    touchMode = true;
+    h.pressRight();
+    h.step();
+    EXPECT_FALSE(hoverShows(8)) << "touch screens have no right button";
+}
+
+TEST(Input, TheWheelScrollsTheLoadListOneRowPerTurn) {
+    std::vector<std::pair<std::string, std::string>> saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}};
+    std::string list = "14\n";
+    for (int i = 1; i <= 13; i++) {
+        list += std::to_string(i) + "\n";
+        saves.push_back({std::to_string(i) + ".kv", "Game\n0\n" + std::to_string(i) + "\n"});
+    }
+    saves.push_back({"sL.kv", list});
+    Harness h({.saves = saves});
+    h.boot();
+    app.showTitle = false;
+    app.showLoadList = true;
+    buildLoadRows();
+    auto wheel = [](int delta) {
+        sf::Event event;
+        event.type = sf::Event::MouseWheelMoved;
+        event.mouseWheel.delta = delta;
+        event.mouseWheel.x = event.mouseWheel.y = 0;
+        handleWindowEvent(event);
+    };
+    wheel(1);
+    EXPECT_EQ(loadRows.scroll, 0) << "already at the top";
+    wheel(-3);
+    EXPECT_EQ(loadRows.scroll, 1) << "one row per turn, whatever its size";
+    wheel(-1);
+    wheel(-1);
+    EXPECT_EQ(loadRows.scroll, 2) << "13 rows: at most two hidden above";
+    wheel(2);
+    EXPECT_EQ(loadRows.scroll, 1);
+    app.showLoadList = false;
+    wheel(1);
+    EXPECT_EQ(loadRows.scroll, 1) << "only the load list listens to the wheel";
 }
