@@ -16,12 +16,6 @@
 
 namespace {
 
-// A menu press, then enough time for the next one to pass the 200 ms debounce.
-void press(Harness& h, int x, int y) {
-    h.click(x, y);
-    h.step(7);
-}
-
 // A returning player with a locked Mouse/Keyboard choice, past the tutorial.
 HarnessOptions returningPlayer(std::vector<std::pair<std::string, std::string>> more = {}) {
     HarnessOptions options;
@@ -43,11 +37,11 @@ TEST(Menus, ChooserLockStopsItAppearingAtLaterStarts) {
     h.boot();
     ASSERT_TRUE(app.showInputChooser);
     h.saveScreenshot("input_chooser");
-    press(h, 500, 350);  // Confirm with no method: refused
+    h.menuPress(500, 350);  // Confirm with no method: refused
     EXPECT_TRUE(app.showInputChooser);
-    press(h, 500, 200);  // Touch
+    h.menuPress(500, 200);  // Touch
     EXPECT_EQ(settings.AskInputAtStart, -1) << "picking a method hides the lock";
-    press(h, 500, 350);
+    h.menuPress(500, 350);
     EXPECT_TRUE(app.showTitle);
     EXPECT_TRUE(touchMode);
     EXPECT_EQ(h.readFile("saves/sF.kv"), "1\n1\n100\n1\n100\n1\n");
@@ -55,9 +49,9 @@ TEST(Menus, ChooserLockStopsItAppearingAtLaterStarts) {
     h.restart();
     ASSERT_TRUE(app.showInputChooser) << "asked again, with Touch filled in";
     EXPECT_FALSE(touchMode);
-    press(h, 715, 490);  // the lock area
+    h.menuPress(715, 490);  // the lock area
     EXPECT_EQ(settings.AskInputAtStart, 0);
-    press(h, 500, 350);
+    h.menuPress(500, 350);
     EXPECT_EQ(h.readFile("saves/sF.kv"), "1\n1\n100\n1\n100\n0\n");
 
     h.restart();
@@ -83,18 +77,18 @@ TEST(Menus, NewPlayerGoesThroughTheTutorialThenNamesAndSeedsAGame) {
     h.boot();
     ASSERT_TRUE(app.showTitle);
     h.saveScreenshot("title");
-    press(h, 500, 500);  // Play: a new player's first play is the tutorial
+    h.menuPress(500, 500);  // Play: a new player's first play is the tutorial
     EXPECT_EQ(h.readFile("saves/sL.kv"), "1\n");
     ASSERT_TRUE(app.showTitle);
-    press(h, 500, 500);
+    h.menuPress(500, 500);
     ASSERT_TRUE(app.showMainMenu);
     h.saveScreenshot("main_menu");
-    press(h, 500, 205);  // New Game
+    h.menuPress(500, 205);  // New Game
     ASSERT_TRUE(app.showNameEntry);
     h.type("Meadow 1");
     h.typeCode(13);
     ASSERT_TRUE(app.showSeedChoice);
-    press(h, 500, 325);  // Custom Seed
+    h.menuPress(500, 325);  // Custom Seed
     ASSERT_TRUE(app.showSeedEntry);
     h.type("42");
     h.typeCode(13);      // Enter: straight into the game, no loading screen
@@ -113,8 +107,8 @@ TEST(Menus, NewPlayerGoesThroughTheTutorialThenNamesAndSeedsAGame) {
 TEST(Menus, AGameLeftByClosingLoadsBackAsItWasSaved) {
     Harness h(returningPlayer());
     h.boot();
-    press(h, 500, 500);  // title -> main menu
-    press(h, 500, 205);
+    h.menuPress(500, 500);  // title -> main menu
+    h.menuPress(500, 205);
     h.type("Keeper");
     h.typeCode(13);
     h.click(500, 275);   // Random Seed: behind the loading screen
@@ -134,11 +128,11 @@ TEST(Menus, AGameLeftByClosingLoadsBackAsItWasSaved) {
 
     h.restart();         // the window was closed; nothing more was saved
     ASSERT_TRUE(app.showTitle);
-    press(h, 500, 500);
-    press(h, 500, 275);  // Load Game
+    h.menuPress(500, 500);
+    h.menuPress(500, 275);  // Load Game
     ASSERT_TRUE(app.showLoadList);
     h.saveScreenshot("load_list");
-    press(h, 510, 180);  // the first row
+    h.menuPress(510, 180);  // the first row
     EXPECT_TRUE(app.inGame);
     EXPECT_FALSE(app.showLoadList);
     EXPECT_EQ(session.SaveName, "Keeper");
@@ -154,11 +148,11 @@ TEST(Menus, AGameLeftByClosingLoadsBackAsItWasSaved) {
 TEST(Menus, SaveNameRules) {
     Harness h(returningPlayer());
     h.boot();
-    press(h, 500, 500);
-    press(h, 500, 205);
+    h.menuPress(500, 500);
+    h.menuPress(500, 205);
     h.type(" ");
     EXPECT_EQ(newGameForm.name, "") << "a name cannot start with a space";
-    press(h, 500, 370);  // Continue with no name: a click, and nothing else
+    h.menuPress(500, 370);  // Continue with no name: a click, and nothing else
     EXPECT_TRUE(soundPlaying("click"));
     EXPECT_TRUE(app.showNameEntry);
     h.typeCode(13);
@@ -172,39 +166,39 @@ TEST(Menus, SaveNameRules) {
     for (int i = 0; i < 20; i++) h.typeCode(8);
     EXPECT_FALSE(newGameForm.nameStarted) << "erasing the last character starts the name afresh";
     h.type("Q");
-    press(h, 500, 370);
+    h.menuPress(500, 370);
     EXPECT_TRUE(app.showSeedChoice);
 }
 
 TEST(Menus, SeedTextTakesNineDigitsAndAnEmptySeedIsRandom) {
     Harness h(returningPlayer());
     h.boot();
-    press(h, 500, 500);
-    press(h, 500, 205);
+    h.menuPress(500, 500);
+    h.menuPress(500, 205);
     h.type("Seedy");
     h.typeCode(13);
-    press(h, 500, 325);
+    h.menuPress(500, 325);
     h.type("12a34567890");
     EXPECT_EQ(newGameForm.seedText, "123456789");
     for (int i = 0; i < 12; i++) h.typeCode(8);
     EXPECT_EQ(newGameForm.seedText, "");
     h.type("999999999");
-    press(h, 500, 370);  // Start: behind the loading screen
+    h.menuPress(500, 370);  // Start: behind the loading screen
     EXPECT_EQ(session.world.WorldSeed, 999999999u);
 }
 
 TEST(Menus, SliderEndsAndMuting) {
     Harness h(returningPlayer());
     h.boot();
-    press(h, 500, 500);
-    press(h, 500, 415);  // Settings
+    h.menuPress(500, 500);
+    h.menuPress(500, 415);  // Settings
     ASSERT_TRUE(app.showSettings);
-    press(h, 350, 340);  // the SFX line's left end
+    h.menuPress(350, 340);  // the SFX line's left end
     EXPECT_EQ(settings.sfxVolume, 0);
     EXPECT_EQ(settings.sfxOn, 1) << "a press on the line never mutes";
-    press(h, 749, 340);
+    h.menuPress(749, 340);
     EXPECT_EQ(settings.sfxVolume, 99) << "a single press reaches at most 99";
-    press(h, 349, 290);  // just left of the music line, and away from its knob at 750
+    h.menuPress(349, 290);  // just left of the music line, and away from its knob at 750
     EXPECT_EQ(settings.musicVolume, 100);
 
     // Drag the music knob from 750 to the far left and let go.
@@ -223,10 +217,10 @@ TEST(Menus, SliderEndsAndMuting) {
     EXPECT_EQ(settings.musicOn, 0) << "let go at 0: music is off";
     h.saveScreenshot("settings");
     h.step(7);
-    press(h, 800, 290);  // the mute button turns it on again, at the stored volume 0
+    h.menuPress(800, 290);  // the mute button turns it on again, at the stored volume 0
     EXPECT_EQ(settings.musicOn, 1);
     EXPECT_EQ(settings.musicVolume, 0);
-    press(h, 500, 440);  // Confirm
+    h.menuPress(500, 440);  // Confirm
     EXPECT_TRUE(app.showMainMenu);
     EXPECT_EQ(h.readFile("saves/sF.kv"), "0\n1\n0\n1\n99\n0\n");
 }
@@ -234,21 +228,21 @@ TEST(Menus, SliderEndsAndMuting) {
 TEST(Menus, ResetHighScoresNeedsTwoPressesAndStaysArmedAcrossScreens) {
     Harness h(returningPlayer({{"hS.kv", "100\n200\n300\n"}}));
     h.boot();
-    press(h, 500, 500);
-    press(h, 759, 522);
+    h.menuPress(500, 500);
+    h.menuPress(759, 522);
     EXPECT_TRUE(menuState.resetArmed);
     EXPECT_EQ(h.readFile("saves/hS.kv"), "100\n200\n300\n");
-    press(h, 500, 415);  // Settings and back
-    press(h, 500, 440);
+    h.menuPress(500, 415);  // Settings and back
+    h.menuPress(500, 440);
     ASSERT_TRUE(app.showMainMenu);
     EXPECT_TRUE(menuState.resetArmed);
-    press(h, 759, 522);
+    h.menuPress(759, 522);
     EXPECT_FALSE(menuState.resetArmed);
     EXPECT_TRUE(soundPlaying("delete"));
     EXPECT_EQ(h.readFile("saves/hS.kv"), "0\n0\n0\n");
-    press(h, 230, 100);  // back to the title, and in again: disarmed
-    press(h, 759, 522);
-    press(h, 500, 500);
+    h.menuPress(230, 100);  // back to the title, and in again: disarmed
+    h.menuPress(759, 522);
+    h.menuPress(500, 500);
     EXPECT_FALSE(menuState.resetArmed);
 }
 
@@ -264,16 +258,16 @@ TEST(Menus, FifteenSavesScrollElevenAtATime) {
     options.saves.erase(options.saves.begin() + 1);  // the list above replaces the short one
     Harness h(options);
     h.boot();
-    press(h, 500, 500);
-    press(h, 500, 275);
+    h.menuPress(500, 500);
+    h.menuPress(500, 275);
     ASSERT_EQ(loadRows.rows.size(), 15u);
-    for (int i = 0; i < 6; i++) press(h, 800, 500);
+    for (int i = 0; i < 6; i++) h.menuPress(800, 500);
     EXPECT_EQ(loadRows.scroll, 4) << "rows 4 to 14 show; the arrow stops there";
-    press(h, 510, 180 + 30 * 11);  // where a twelfth row would be
+    h.menuPress(510, 180 + 30 * 11);  // where a twelfth row would be
     EXPECT_TRUE(app.showLoadList);
-    press(h, 800, 150);
+    h.menuPress(800, 150);
     EXPECT_EQ(loadRows.scroll, 3);
-    press(h, 510, 180);  // the first visible row is the fourth game in the list
+    h.menuPress(510, 180);  // the first visible row is the fourth game in the list
     EXPECT_TRUE(app.inGame);
     EXPECT_EQ(session.SaveName, "Game 12");
 }
@@ -285,23 +279,19 @@ TEST(Menus, TouchRowsNeedATapToSelectAndAnotherToAct) {
                          {"2.kv", saveFile("Two", 20, 2)}}});
     h.boot();
     ASSERT_TRUE(touchMode);
-    auto tap = [&](int x, int y) {
-        h.moveTo(x, y);
-        h.step(7);
-    };
-    tap(500, 500);
-    tap(500, 275);
+    h.tap(500, 500);
+    h.tap(500, 275);
     ASSERT_TRUE(app.showLoadList);
-    tap(290, 180);  // the delete button of the first row: selects it
+    h.tap(290, 180);  // the delete button of the first row: selects it
     EXPECT_EQ(loadRows.selectedRow, 0);
     EXPECT_TRUE(h.fileExists("saves/2.kv"));
-    tap(291, 181);  // a second tap deletes
+    h.tap(291, 181);  // a second tap deletes
     EXPECT_FALSE(h.fileExists("saves/2.kv"));
     EXPECT_EQ(h.readFile("saves/sL.kv"), "3\n1\n");
-    tap(510, 180);  // the remaining row: selected, not loaded
+    h.tap(510, 180);  // the remaining row: selected, not loaded
     EXPECT_FALSE(app.inGame);
     EXPECT_EQ(loadRows.selectedRow, 0);
-    tap(512, 181);
+    h.tap(512, 181);
     EXPECT_TRUE(app.inGame);
     EXPECT_EQ(session.SaveName, "One");
 }

@@ -20,16 +20,12 @@ long yellowness(Harness& h) {
     return sum;
 }
 
-void press(Harness& h, int x, int y) {
-    h.click(x, y);
-    h.step(7);
-}
 }  // namespace
 
 TEST(Screens, ChooserFillsTheChosenMethodGreyAndFramesTheHoveredOne) {
     Harness h;
     h.boot();
-    press(h, 500, 200);  // Touch
+    h.menuPress(500, 200);  // Touch
     h.moveTo(500, 350);  // over Confirm
     h.step();
     h.saveScreenshot("screen_chooser_touch_chosen");
@@ -59,22 +55,18 @@ TEST(Screens, TouchTextScreensShowTheirKeysAndMoveTheFieldsUp) {
     Harness h({.saves = {{"sF.kv", "1\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}}});
     h.boot();
     ASSERT_TRUE(touchMode);
-    auto tap = [&](int x, int y) {
-        h.moveTo(x, y);
-        h.step(7);
-    };
-    tap(500, 500);
-    tap(500, 205);
+    h.tap(500, 500);
+    h.tap(500, 205);
     ASSERT_TRUE(app.showNameEntry);
-    for (auto key : {std::pair{668, 450}, {450, 350}, {263, 400}, {363, 400}}) tap(key.first, key.second);
+    for (auto key : {std::pair{668, 450}, {450, 350}, {263, 400}, {363, 400}}) h.tap(key.first, key.second);
     EXPECT_EQ(newGameForm.name, "Tad") << "shift, t, a, d: shift makes one capital";
     h.saveScreenshot("screen_name_entry_touch");
-    tap(743, 400);  // enter
+    h.tap(743, 400);  // enter
     ASSERT_TRUE(app.showSeedChoice);
     h.saveScreenshot("screen_seed_choice");
-    tap(500, 325);
+    h.tap(500, 325);
     ASSERT_TRUE(app.showSeedEntry);
-    for (auto key : {std::pair{450, 425}, {500, 475}, {551, 325}, {625, 325}}) tap(key.first, key.second);
+    for (auto key : {std::pair{450, 425}, {500, 475}, {551, 325}, {625, 325}}) h.tap(key.first, key.second);
     EXPECT_EQ(newGameForm.seedText, "10") << "1, 0, 9, backspace";
     h.saveScreenshot("screen_seed_entry_touch");
 }
@@ -82,8 +74,8 @@ TEST(Screens, TouchTextScreensShowTheirKeysAndMoveTheFieldsUp) {
 TEST(Screens, MouseTextScreensAndTheLoadingBar) {
     Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}}});
     h.boot();
-    press(h, 500, 500);
-    press(h, 500, 205);
+    h.menuPress(500, 500);
+    h.menuPress(500, 205);
     h.type("Willow Bend");
     h.step();
     h.saveScreenshot("screen_name_entry");

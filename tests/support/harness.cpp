@@ -162,6 +162,16 @@ void Harness::click(int x, int y) {
     releaseLeft();
 }
 
+void Harness::menuPress(int x, int y) {
+    click(x, y);
+    step(7);
+}
+
+void Harness::tap(int x, int y) {
+    moveTo(x, y);
+    step(7);
+}
+
 void Harness::typeCode(uint32_t code) {
     sf::Event event;
     event.type = sf::Event::TextEntered;

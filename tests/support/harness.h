@@ -34,6 +34,8 @@ public:
     void pressRight();
     void releaseRight();
     void click(int x, int y);            // move, press, one step, release
+    void menuPress(int x, int y);        // a click, then time for the menus' 200 ms debounce
+    void tap(int x, int y);              // touch: the finger lands, then the debounce time
     void type(const std::string& text);  // characters as text events
     void typeCode(uint32_t code);        // one text event (8 backspace, 13 Enter, 27 Escape)
     void holdKey(sf::Keyboard::Key key);
