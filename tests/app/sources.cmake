@@ -1,5 +1,6 @@
 set(APP_TEST_SOURCES
   tests/app/frame_loop_test.cpp
+  tests/app/random_test.cpp
   tests/app/toolkit_test.cpp
   tests/app/input_test.cpp
   tests/app/loading_test.cpp

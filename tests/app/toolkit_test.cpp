@@ -45,3 +45,29 @@ TEST(Toolkit, BarFromLeftGrowsRightFromItsLeftEdge) {
     EXPECT_NE(shot.getPixel(299, 300), sf::Color::Red);
     EXPECT_NE(shot.getPixel(300, 274), sf::Color::Red);
 }
+
+TEST(Toolkit, IntegerFramesUseIntegerHalvesAndThickLinesCoverTheirBand) {
+    Harness h;
+    h.boot();
+    shadeView(255);
+    setFill(255, 255, 255);
+    frameRectInt(500, 300, 25, 25);  // halves of 12: bars centred at 287, 313, 487 and 513
+    drawThickLine(100, 100, 300, 100, 3, sf::Color::Red);
+    sf::Image shot = h.screenshot();
+    auto white = [&](int x, int y) { return shot.getPixel(x, y) == sf::Color::White; };
+    EXPECT_TRUE(white(500, 287));
+    EXPECT_TRUE(white(500, 286));
+    EXPECT_FALSE(white(500, 285));
+    EXPECT_TRUE(white(500, 314));
+    EXPECT_FALSE(white(500, 315));
+    EXPECT_TRUE(white(486, 300));
+    EXPECT_FALSE(white(485, 300));
+    EXPECT_TRUE(white(514, 300));
+    EXPECT_FALSE(white(515, 300));
+    // The line's band runs 1.5 px either side of y 100 from x 100 to 300.
+    EXPECT_EQ(shot.getPixel(200, 99), sf::Color::Red);
+    EXPECT_EQ(shot.getPixel(200, 100), sf::Color::Red);
+    EXPECT_NE(shot.getPixel(200, 97), sf::Color::Red);
+    EXPECT_NE(shot.getPixel(200, 102), sf::Color::Red);
+    EXPECT_NE(shot.getPixel(310, 100), sf::Color::Red);
+}
