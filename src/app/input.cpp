@@ -103,7 +103,14 @@ void pollPointerOnce() {
     pollPosition(x, y);
 }
 
+namespace {
+std::atomic<bool> pointerThreadAlive{false};
+}
+
+bool pointerThreadRunning() { return pointerThreadAlive; }
+
 void pointerThread() {
+    pointerThreadAlive = true;
     int pollCount = 0;
     while (!app.quitRequested) {
         if (pollCount >= 5) {
@@ -114,6 +121,7 @@ void pointerThread() {
         pollCount++;
         pollPointerOnce();
     }
+    pointerThreadAlive = false;  // whoever sees this may reuse what the thread read
 }
 
 void refreshPointerSnapshot() {

@@ -26,6 +26,7 @@ void handleTextEntered(uint32_t c);
 // The pointer thread: polls in bursts of five reads between 1 ms sleeps and queues
 // a click for every press; clicks run on the main thread between two steps.
 void pointerThread();
+bool pointerThreadRunning();      // until the thread has seen quitRequested and ended
 void pollPointerOnce();           // one read of the pointer and buttons (tests call it directly)
 void refreshPointerSnapshot();    // main thread, start of every pass
 int runQueuedClicks();            // main thread: dispatch every queued click, in order

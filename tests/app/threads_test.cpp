@@ -30,6 +30,9 @@ TEST(Threads, StartupWithTheRealThreadsReachesTheFirstScreen) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     EXPECT_EQ(app.loadersRunning, 0);
     h.step(5);  // the first screen with its clouds
+    EXPECT_TRUE(pointerThreadRunning());
     app.quitRequested = true;  // the pointer thread ends on it
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    for (int i = 0; i < 400 && pointerThreadRunning(); i++)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_FALSE(pointerThreadRunning());
 }
