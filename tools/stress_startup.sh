@@ -17,7 +17,12 @@ for i in $(seq 1 "$runs"); do
   rm -rf "$work/saves"
   (cd "$work" && ALSOFT_DRIVERS=null exec ./thornvale > "$work/log.$i" 2>&1) &
   game=$!
-  sleep 3   # loading, then at least a second of the first screen with its clouds
+  sleep 0.5
+  if ! /usr/bin/python3 "$root/tests/smoke/wait_for_screen.py" 20; then
+    echo "run $i: the first screen never appeared"; failures=$((failures + 1))
+    kill -9 "$game"; wait "$game" 2>/dev/null; continue
+  fi
+  sleep 1   # a second of the first screen with its clouds
   if ! kill -0 "$game" 2>/dev/null; then
     echo "run $i: the game died during start-up"; failures=$((failures + 1)); continue
   fi

@@ -4,7 +4,7 @@
 # the window manager's close request. Checks the exit code and the files under saves/.
 # Usage: smoke_test.sh BUILD_DIR
 set -uo pipefail
-build=${1:?build folder}
+build=$(cd "${1:?build folder}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d /tmp/thornvale-smoke-XXXXXX)
 trap 'kill $game 2>/dev/null; rm -rf "$work"' EXIT
@@ -25,7 +25,8 @@ for _ in $(seq 1 100); do
   sleep 0.1
 done
 [ -n "$window" ] || fail "no window titled Thornvale"
-sleep 2.5   # the loading screen
+/usr/bin/python3 "$here/wait_for_screen.py" 30 || fail "the loading screen never ended"
+sleep 0.3
 
 # A press the pointer thread can see: down, 100 ms, up; menus ignore presses within 200 ms.
 press() {
