@@ -21,8 +21,3 @@ void useManualClock(int32_t startMs) {
 }
 
 void advanceManualClock(int32_t ms) { manualNow += ms; }
-
-void useRealClock() {
-    manualClockOn = false;
-    appClock.restart();
-}

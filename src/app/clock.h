@@ -7,4 +7,3 @@ int32_t nowMs();                     // milliseconds since the program started
 // Test seam: a manual clock that only moves when told to.
 void useManualClock(int32_t startMs);  // switch to the manual clock, set to startMs
 void advanceManualClock(int32_t ms);   // move the manual clock on by ms
-void useRealClock();                   // back to the real clock (restarted at 0)

@@ -71,8 +71,3 @@ void platformSetCursorVisible(bool visible) {
 void platformCloseWindow() {
     if (window) window->close();
 }
-
-bool platformWindowOpen() {
-    if (scripted) return true;
-    return window && window->isOpen();
-}

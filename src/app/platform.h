@@ -29,4 +29,3 @@ bool platformKey(sf::Keyboard::Key key);
 bool platformHasFocus();
 void platformSetCursorVisible(bool visible);
 void platformCloseWindow();
-bool platformWindowOpen();
