@@ -19,7 +19,10 @@ set(THORNVALE_CORE_SOURCES
   src/world/kinds.cpp
   src/world/player.cpp
   src/world/scenery.cpp
+  src/activities/fishing.cpp
   src/activities/interaction.cpp
+  src/activities/mining.cpp
+  src/activities/woodcutting.cpp
   src/inventory/checklist.cpp
   src/inventory/hover.cpp
   src/inventory/hud.cpp

@@ -2,11 +2,15 @@
 # folder lists its own files.
 include(tests/app/sources.cmake)
 include(tests/world/sources.cmake)
+include(tests/activities/sources.cmake)
+include(tests/inventory/sources.cmake)
 include(tests/frontend/sources.cmake)
 set(THORNVALE_TEST_SOURCES
   tests/support/harness.cpp
   tests/assets/assets_test.cpp
   ${APP_TEST_SOURCES}
   ${WORLD_TEST_SOURCES}
+  ${ACTIVITIES_TEST_SOURCES}
+  ${INVENTORY_TEST_SOURCES}
   ${FRONTEND_TEST_SOURCES}
 )

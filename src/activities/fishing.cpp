@@ -1,0 +1,1 @@
+// fishing.cpp -- arrives with the activities work

@@ -1,0 +1,2 @@
+// fishing.h -- arrives with the activities work
+#pragma once

@@ -1,0 +1,1 @@
+// mining.cpp -- arrives with the activities work

@@ -1,0 +1,2 @@
+// mining.h -- arrives with the activities work
+#pragma once

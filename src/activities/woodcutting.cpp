@@ -1,0 +1,1 @@
+// woodcutting.cpp -- arrives with the activities work

@@ -1,0 +1,2 @@
+// woodcutting.h -- arrives with the activities work
+#pragma once
