@@ -24,6 +24,7 @@ set(THORNVALE_CORE_SOURCES
   src/activities/mining.cpp
   src/activities/woodcutting.cpp
   src/inventory/checklist.cpp
+  src/inventory/help_page.cpp
   src/inventory/hover.cpp
   src/inventory/hud.cpp
   src/inventory/inventory.cpp

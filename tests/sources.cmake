@@ -8,6 +8,7 @@ include(tests/frontend/sources.cmake)
 set(THORNVALE_TEST_SOURCES
   tests/support/harness.cpp
   tests/assets/assets_test.cpp
+  tests/inventory/hud_test.cpp
   ${APP_TEST_SOURCES}
   ${WORLD_TEST_SOURCES}
   ${ACTIVITIES_TEST_SOURCES}

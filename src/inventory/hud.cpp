@@ -1,11 +1,138 @@
-// hud.cpp -- the play-time format; the bar and its pages arrive with the HUD work
+// hud.cpp -- the bar across the top of a game: progress, time, four buttons, tooltips
 #include "inventory/hud.h"
 
-void drawHud() {}
-void handleGameClick() {}
-bool toggleHelp(bool) { return false; }
-bool helpOpen() { return false; }
-void resetHelpPage() {}
+#include "app/app_state.h"
+#include "app/catalogue.h"
+#include "app/cheats.h"
+#include "app/input.h"
+#include "app/sound.h"
+#include "app/toolkit.h"
+#include "frontend/save_game.h"
+#include "inventory/checklist.h"
+#include "inventory/help_page.h"
+#include "inventory/hover.h"
+#include "inventory/inventory.h"
+#include "world/game_session.h"
+
+namespace {
+
+struct HudButton {
+    int x;                 // centre x; every button is 54 x 54 centred on y 35
+    const char* icon;
+    const char* tooltip;
+    int hoverId;
+};
+
+// In the order the highlight and the tooltips test them.
+constexpr HudButton buttons[4] = {
+    {35, "checklist", "Research Checklist", 50},
+    {820, "help", "Help", 51},
+    {890, "bag", "Inventory", 52},
+    {960, "exit", "Exit to Menu", 53},
+};
+
+const HudButton* buttonUnderPointer() {
+    for (const HudButton& button : buttons)
+        if (pointerInRect(button.x, 35, 54, 54)) return &button;
+    return nullptr;
+}
+
+void drawBar() {
+    setFill(0, 0, 0, 180);
+    fillRectCentred(500, 35, 1000, 70);
+    label(uiFont, 22, sf::Color::White, AlignLeft,
+          "Progress: " + std::to_string(session.OverallProgress) + "%", 72, 20);
+    if (!cheats.hideTimer) label(uiFont, 28, sf::Color(108, 189, 189), AlignCentre, hudTimeText(), 500, 15);
+}
+
+void drawButtons() {
+    const HudButton* hovered = buttonUnderPointer();
+    if (hovered && !touchMode && !session.MissionComplete) {
+        setFill(227, 220, 0);
+        fillRectCentred(hovered->x, 35, 60, 60);
+    }
+    for (const HudButton& button : buttons) {
+        setFill(200, 200, 200);
+        fillRectCentred(button.x, 35, 54, 54);
+        drawSprite(button.icon, button.x, 35);
+    }
+}
+
+// Near the left edge a tooltip opens to the right of the pointer, elsewhere to the left.
+void drawTooltips() {
+    if (session.MissionComplete || !pointerInRect(500, 35, 1000, 70)) return;
+    const HudButton* hovered = buttonUnderPointer();
+    if (!hoverShows(hovered ? hovered->hoverId : -1) || !hovered) return;
+    drawTooltipBox(hovered->tooltip, pointer.pointerX < 200);
+}
+
+void stopWorldSounds() {
+    stopSound("rain");
+    stopSound("pond ripple");
+    stopSound("fire sizzle");
+}
+
+}  // namespace
+
+void drawTooltipBox(const std::string& text, bool toTheRight) {
+    sf::Text measure(sf::String(text), uiFont, 18);
+    int width = static_cast<int>(measure.getLocalBounds().width) + 10;
+    int x = pointer.pointerX, y = pointer.pointerY;
+    setFill(50, 50, 50, 200);
+    if (toTheRight) {
+        fillBarFromLeft(x + 10, y + 12, 25, width);
+        label(uiFont, 18, sf::Color::White, AlignLeft, text, x + 15, y);
+    } else {
+        fillBarFromLeft(x - width - 5, y + 12, 25, width);
+        label(uiFont, 18, sf::Color::White, AlignRight, text, x - 10, y);
+    }
+}
+
+std::string hudTimeText() {
+    if (!helpOpen() && app.windowFocused) return TimerText(session.player.PlayTimer);
+    return "Paused";
+}
+
+void drawHud() {
+    drawInventoryPanel();
+    drawChecklistPage();
+    drawHelpPage();
+    drawBar();
+    drawButtons();
+    drawTooltips();
+}
+
+void leaveGame() {
+    playSound("exit", true);
+    stopWorldSounds();
+    for (const char* cloud : {"cloud 1", "cloud 2", "cloud 3", "cloud 4", "cloud 5"})
+        colourSprite(cloud, sf::Color(255, 255, 255, 255));
+    app.showMainMenu = true;
+    app.inGame = false;
+    session.player.controlEnabled = false;
+    saveGame();
+    session.clocks.rainClock = 0;  // after the save: the saved game keeps its weather
+}
+
+// A touch on the bar or on an open page is used up: touching the HUD never walks.
+void markHudTapsUsed() {
+    bool onBar = pointerInRect(500, 35, 1000, 70);
+    bool onChecklist = checklistPage.open && pointerInRect(145, 215, 295, 290);
+    bool onInventory = inventoryPanel.open && pointerInRect(900, 200, 200, 260);
+    if (onBar || onChecklist || onInventory) tapPending = false;
+}
+
+void handleGameClick() {
+    if (session.MissionComplete) return;
+    if (touchMode) markHudTapsUsed();
+    if (pointerInRect(890, 35, 54, 54) && !helpOpen()) toggleInventory(false);
+    else if (pointerInRect(820, 35, 54, 54)) toggleHelp(false);
+    else if (pointerInRect(35, 35, 54, 54) && !helpOpen()) toggleChecklist(false);
+    else if (pointerInRect(960, 35, 54, 54)) return leaveGame();
+    bool inventoryResting = inventoryPanel.open && inventoryPanel.slideSpeed == 0;
+    if (inventoryResting && !helpOpen()) beginInventoryDrag();
+    closeHelpOnTouchOutside();
+}
 
 std::string TimerText(int s) {
     std::string text;
