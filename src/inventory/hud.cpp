@@ -45,9 +45,11 @@ void drawBar() {
     if (!cheats.hideTimer) label(uiFont, 28, sf::Color(108, 189, 189), AlignCentre, hudTimeText(), 500, 15);
 }
 
+// Once the mission is complete the buttons are gone; the bar stays.
 void drawButtons() {
+    if (session.MissionComplete) return;
     const HudButton* hovered = buttonUnderPointer();
-    if (hovered && !touchMode && !session.MissionComplete) {
+    if (hovered && !touchMode) {
         setFill(227, 220, 0);
         fillRectCentred(hovered->x, 35, 60, 60);
     }

@@ -6,4 +6,5 @@ set(APP_TEST_SOURCES
   tests/app/loading_test.cpp
   tests/app/sound_test.cpp
   tests/app/threads_test.cpp
+  tests/app/game_end_test.cpp
 )
