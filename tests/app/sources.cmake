@@ -7,4 +7,5 @@ set(APP_TEST_SOURCES
   tests/app/sound_test.cpp
   tests/app/threads_test.cpp
   tests/app/game_end_test.cpp
+  tests/app/metrics_test.cpp
 )

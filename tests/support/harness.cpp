@@ -8,6 +8,7 @@
 #include "app/clock.h"
 #include "app/frame_loop.h"
 #include "app/input.h"
+#include "app/metrics.h"
 #include "app/platform.h"
 #include "app/random.h"
 #include "app/sound.h"
@@ -58,10 +59,13 @@ Harness::Harness(HarnessOptions opts) : options(std::move(opts)) {
     bindScripted(&target);
     useManualClock(100000);
     reseedSharedRandom(12345);
+    // Reports go nowhere unless a test starts a stub server: a closed loopback port.
+    setMetricsServer("127.0.0.1", 1);
     resetProgramState();
 }
 
 Harness::~Harness() {
+    waitForMetrics(5000);  // the worker writes saves/mT.kv in this folder
     for (const std::string& name : soundState.soundNames) stopSound(name);
     waitForFades();  // a fade left running would change the next test's volumes
     fs::current_path(previousFolder);

@@ -1,0 +1,130 @@
+// metrics_test.cpp -- reports reach a stub server on loopback, or wait in saves/mT.kv
+#include "app/cheats.h"
+#include "app/metrics.h"
+#include "frontend/save_list.h"
+#include "support/harness.h"
+
+#include <SFML/Network.hpp>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+// A tiny HTTP server on 127.0.0.1 that records each request target and answers
+// "Success" (or a 500 when told to fail).
+class StubServer {
+public:
+    explicit StubServer(bool succeed = true) : succeed(succeed) {
+        listener.listen(sf::Socket::AnyPort, sf::IpAddress::LocalHost);
+        listener.setBlocking(false);
+        thread = std::thread([this] { serve(); });
+    }
+    ~StubServer() {
+        stop = true;
+        thread.join();
+    }
+    unsigned short port() const { return listener.getLocalPort(); }
+    std::vector<std::string> targets() {
+        std::lock_guard<std::mutex> lock(mutex);
+        return seen;
+    }
+
+private:
+    void serve() {
+        while (!stop) {
+            sf::TcpSocket client;
+            if (listener.accept(client) != sf::Socket::Done) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                continue;
+            }
+            client.setBlocking(true);
+            char buffer[4096];
+            std::size_t received = 0;
+            std::string request;
+            while (request.find("\r\n\r\n") == std::string::npos &&
+                   client.receive(buffer, sizeof buffer, received) == sf::Socket::Done)
+                request.append(buffer, received);
+            std::string target = request.substr(4, request.find(' ', 4) - 4);
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                seen.push_back(target);
+            }
+            std::string reply = succeed ? "HTTP/1.0 200 OK\r\nContent-Length: 7\r\n\r\nSuccess"
+                                        : "HTTP/1.0 500 Oops\r\nContent-Length: 0\r\n\r\n";
+            client.send(reply.data(), reply.size());
+            client.disconnect();
+        }
+    }
+    bool succeed;
+    sf::TcpListener listener;
+    std::atomic<bool> stop{false};
+    std::mutex mutex;
+    std::vector<std::string> seen;
+    std::thread thread;
+};
+
+const std::string prefix = "/gamemetrics.php?id=qzx7vbn3041tmwrkd8pyh&game=thornvale&";
+
+}  // namespace
+
+TEST(Metrics, TheFirstStartReportsANewPlayer) {
+    Harness h;
+    StubServer server;
+    setMetricsServer("127.0.0.1", server.port());
+    h.boot();
+    ASSERT_TRUE(waitForMetrics(5000));
+    ASSERT_EQ(server.targets().size(), 1u);
+    EXPECT_EQ(server.targets()[0], prefix + "newplayer=true");
+    EXPECT_FALSE(h.fileExists("saves/mT.kv"));
+    h.startGame(4);
+    ASSERT_TRUE(waitForMetrics(5000));
+    ASSERT_EQ(server.targets().size(), 2u);
+    EXPECT_EQ(server.targets()[1], prefix + "newgame=true");
+}
+
+TEST(Metrics, UndeliveredReportsWaitAndGoOutTogetherAtTheNextStart) {
+    Harness h;
+    {
+        StubServer failing(false);
+        setMetricsServer("127.0.0.1", failing.port());
+        h.boot();
+        h.startGame(4);
+        ASSERT_TRUE(waitForMetrics(5000));
+    }
+    EXPECT_EQ(h.readFile("saves/mT.kv"), "newplayer=true\nnewgame=true\n");
+    setMetricsServer("127.0.0.1", 1);  // nobody listens: refused
+    sendMetrics("gametime=303&touchmode=true");
+    ASSERT_TRUE(waitForMetrics(5000));
+    EXPECT_EQ(h.readFile("saves/mT.kv"), "newplayer=true\nnewgame=true\ngametime=303&touchmode=true\n");
+
+    StubServer server;
+    setMetricsServer("127.0.0.1", server.port());
+    h.restart();
+    ASSERT_TRUE(waitForMetrics(5000));
+    ASSERT_EQ(server.targets().size(), 1u) << "one request for everything that waited";
+    EXPECT_EQ(server.targets()[0], prefix + "newplayer=true&newgame=true&gametime=303&touchmode=true");
+    EXPECT_FALSE(h.fileExists("saves/mT.kv"));
+}
+
+TEST(Metrics, NoPostSendsNothingAndDropsWhatWaited) {
+    Harness h({.saves = {{"ch.eat", "noPost = true\n"}, {"mT.kv", "a=1\nb=2\n"}}});
+    StubServer server;
+    setMetricsServer("127.0.0.1", server.port());
+    h.boot();
+    h.startGame(2);
+    ASSERT_TRUE(waitForMetrics(5000));
+    EXPECT_TRUE(server.targets().empty());
+    EXPECT_FALSE(h.fileExists("saves/mT.kv")) << "read and deleted at start, never sent";
+    EXPECT_TRUE(cheats.noPost);
+}
+
+TEST(Metrics, CheatLinesMustMatchExactly) {
+    Harness h({.saves = {{"ch.eat", "Windy = true\nwindy=true\nwindy = true \nwindy = false\ndizzySpin = true\n"}}});
+    h.boot();
+    EXPECT_FALSE(cheats.windy);
+    EXPECT_TRUE(cheats.dizzySpin);
+    EXPECT_FALSE(cheats.noPost);
+}
