@@ -19,9 +19,11 @@ set(THORNVALE_CORE_SOURCES
   src/world/kinds.cpp
   src/world/player.cpp
   src/world/scenery.cpp
+  src/activities/fire_pit.cpp
   src/activities/fishing.cpp
   src/activities/interaction.cpp
   src/activities/mining.cpp
+  src/activities/smithing.cpp
   src/activities/woodcutting.cpp
   src/inventory/checklist.cpp
   src/inventory/help_page.cpp

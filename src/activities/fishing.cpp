@@ -1,1 +1,133 @@
-// fishing.cpp -- arrives with the activities work
+// fishing.cpp -- fishing a pond: ripples glide from point to point; keep the pointer on them
+#include "activities/fishing.h"
+
+#include "activities/interaction.h"
+#include "app/catalogue.h"
+#include "app/input.h"
+#include "app/platform.h"
+#include "app/random.h"
+#include "app/sound.h"
+#include "frontend/save_game.h"
+#include "inventory/hud.h"
+#include "world/game_session.h"
+#include "world/kinds.h"
+
+#include <cmath>
+
+RippleState ripples;
+
+namespace {
+
+constexpr RippleArea rippleAreas[3] = {
+    {370, 560, 225, 370, 17, "rings bass"},
+    {322, 620, 230, 410, 25, "rings salmon"},
+    {350, 630, 230, 390, 40, "rings trout"},
+};
+
+// Progress per step on the ripples by ToolAdvantage -3..+2.
+constexpr double catchGains[6] = {0.1, 0.267, 0.5, 1.0, 2.8, 6.6};
+
+constexpr int catchBoxWidth = 95, catchBoxHeight = 40;  // px, around the ripples' centre
+constexpr double arriveDistance = 2;  // an axis has arrived closer than this to its target, px
+
+bool pondOpen() {
+    return interaction.selectedKind >= BassPond && interaction.selectedKind <= TroutPond;
+}
+
+bool arrived(double position, int target) { return std::abs(position - target) < arriveDistance; }
+
+// A new target and a thousandth of the way to it; the ripples stay where they are.
+void chooseRippleTarget(int pond) {
+    const RippleArea& area = rippleArea(pond);
+    ripples.rippleTargetX = randomBetween(area.xFrom, area.xTo);
+    ripples.rippleTargetY = randomBetween(area.yFrom, area.yTo);
+    ripples.rippleStepX = (ripples.rippleTargetX - ripples.rippleX) / 1000;
+    ripples.rippleStepY = (ripples.rippleTargetY - ripples.rippleY) / 1000;
+    ripples.rippleSpeed = area.speed;
+}
+
+// Each axis glides on by itself, so one may arrive before the other.
+void glideRipples() {
+    for (int i = 0; i < ripples.rippleSpeed && !arrived(ripples.rippleX, ripples.rippleTargetX); i++)
+        ripples.rippleX += ripples.rippleStepX;
+    for (int i = 0; i < ripples.rippleSpeed && !arrived(ripples.rippleY, ripples.rippleTargetY); i++)
+        ripples.rippleY += ripples.rippleStepY;
+}
+
+// With a mouse, the cursor turns into a bobber over the panel; a finger needs neither.
+void drawBobber() {
+    if (touchMode) return;
+    bool overPanel = !pointer.pointerOutside && insidePanelArea(pointer.pointerX, pointer.pointerY);
+    if (overPanel && !helpOpen()) {
+        if (!interaction.cursorHidden) {
+            platformSetCursorVisible(false);
+            interaction.cursorHidden = true;
+        }
+        drawSprite("bobber", pointer.pointerX, pointer.pointerY);
+    } else if (interaction.cursorHidden) {
+        platformSetCursorVisible(true);
+        interaction.cursorHidden = false;
+    }
+}
+
+void finishPond() {
+    interaction.ActivityProgress = activityDone;
+    if (interaction.closeScheduled) return;
+    closeInteraction(finishCloseDelayMs);
+    stopSound("pond ripple");
+    session.world.AreaContents[placeOfWisp()] = EmptyPlace;
+    if (interaction.itemGranted) return;
+    interaction.itemGranted = true;
+    grantItem(interaction.selectedKind);  // pond kind k yields raw fish k
+    saveGame();
+}
+
+// On the ripples progress grows; off them it keeps 99.5 % a step, but never once the
+// catch is made and the window waits to close.
+void catchOrLose() {
+    double& progress = interaction.ActivityProgress;
+    if (pointerOnRipples()) {
+        progress += catchGain(interaction.ToolAdvantage);
+        if (progress >= activityDone) finishPond();
+    } else if (progress > 0 && !interaction.closeScheduled) {
+        progress -= progress / 200;
+    }
+}
+
+}  // namespace
+
+const RippleArea& rippleArea(int pond) {
+    int row = pond - BassPond;
+    return rippleAreas[row < 0 ? 0 : row > 2 ? 2 : row];
+}
+
+void startRipples(int pond) {
+    const RippleArea& area = rippleArea(pond);
+    ripples.rippleX = randomBetween(area.xFrom, area.xTo);
+    ripples.rippleY = randomBetween(area.yFrom, area.yTo);
+    chooseRippleTarget(pond);
+}
+
+double catchGain(int toolAdvantage) { return progressGain(catchGains, toolAdvantage); }
+
+bool pointerOnRipples() {
+    if (pointer.pointerOutside) return false;
+    int left = static_cast<int>(static_cast<int>(ripples.rippleX) - catchBoxWidth / 2.0);
+    int top = static_cast<int>(ripples.rippleY) - catchBoxHeight / 2;
+    return pointer.pointerX >= left && pointer.pointerX < left + catchBoxWidth &&
+           pointer.pointerY >= top && pointer.pointerY < top + catchBoxHeight;
+}
+
+void updateFishing() {
+    if (!pondOpen()) return;
+    int pond = interaction.selectedKind;
+    glideRipples();
+    // The ripple sound gives way to the catch: it stays quiet once the fish is out.
+    if (!interaction.flyActive && !interaction.closeScheduled) playSound("pond ripple", false);
+    drawSprite(rippleArea(pond).sprite, ripples.rippleX, ripples.rippleY);
+    drawBobber();
+    if (arrived(ripples.rippleX, ripples.rippleTargetX) &&
+        arrived(ripples.rippleY, ripples.rippleTargetY))
+        chooseRippleTarget(pond);
+    catchOrLose();
+}

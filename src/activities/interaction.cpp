@@ -1,13 +1,321 @@
-// interaction.cpp -- the interaction window; its activities arrive with the activities work
+// interaction.cpp -- the zooming interaction window: opening, closing, the close-up,
+// the info panel, the progress bar, handing items over and passing presses on
 #include "activities/interaction.h"
+
+#include "activities/fire_pit.h"
+#include "activities/fishing.h"
+#include "activities/mining.h"
+#include "activities/smithing.h"
+#include "activities/woodcutting.h"
+#include "app/catalogue.h"
+#include "app/clock.h"
+#include "app/input.h"
+#include "app/platform.h"
+#include "app/sound.h"
+#include "app/toolkit.h"
+#include "frontend/save_game.h"
+#include "inventory/checklist.h"
+#include "inventory/hud.h"
+#include "inventory/inventory.h"
+#include "world/game_session.h"
+#include "world/kinds.h"
+
+#include <string>
 
 InteractionState interaction;
 
-void openInteraction() {}
-void closeInteraction(int) {}
-void onInteractionPress() {}
-void drawInteraction() {}
-void drawFlyingItem() {}
+namespace {
+
+constexpr int openWindowY = 335;    // panel centre y once open
+constexpr int closedWindowY = 600;  // ... and while closed
+constexpr int fullDim = 200;        // overlay alpha once open
+
+bool isTree(int kind) { return kind >= BirchTree && kind <= OakTree; }
+bool isRock(int kind) { return kind >= BronzeRock && kind <= TitaniumRock; }
+bool isPond(int kind) { return kind >= BassPond && kind <= TroutPond; }
+
+// ---------------------------------------------------------------------------
+// The fire pit and the anvil: fire lighting and cooking, and smithing.
+
+void prepareStation(int kind) {
+    if (kind == FirePit) openFirePit();
+    else if (kind == Anvil) openAnvil();
+}
+
+void pressStation() {
+    if (interaction.selectedKind == FirePit) onFirePitPress();
+    else if (interaction.selectedKind == Anvil) onAnvilPress();
+}
+
+void runStation() {
+    if (interaction.selectedKind == FirePit) drawFirePit();
+    else if (interaction.selectedKind == Anvil) drawSmithing();
+}
+
+// ---------------------------------------------------------------------------
+// Drawing
+
+void showCursorAgain() {
+    if (!interaction.cursorHidden) return;
+    platformSetCursorVisible(true);
+    interaction.cursorHidden = false;
+}
+
+void drawPanel(double scale) {
+    scaleSprite("interaction", scale);
+    drawSprite("interaction", 500, interaction.windowY);
+}
+
+// Trees and the fire pit share their sprite with the area view, so every close-up
+// puts its sprite back to full size once drawn.
+void drawObjectPicture() {
+    int kind = interaction.selectedKind;
+    std::string name = interactionTextureName(kind);
+    if (name.empty()) return;
+    double y = interaction.windowY;
+    if (kind == OakTree) y += 10;
+    // Once the logs have dropped in and burn, the lit fire replaces the pit.
+    if (kind == FirePit && !firePitShowsPit()) return;
+    if (kind == FirePit) y += 225 * interaction.windowScale;
+    scaleSprite(name, interaction.windowScale);
+    drawSprite(name, 500, y);
+    scaleSprite(name, 1.0);
+}
+
+std::string toolLine(sf::Color& colour) {
+    std::string name = currentToolName(interaction.selectedKind, interaction.currentToolItem);
+    int advantage = interaction.ToolAdvantage;
+    colour = sf::Color::Black;
+    if (advantage > 0) {
+        colour = sf::Color(0, 110, 0);
+        return name + "   +" + std::to_string(advantage);
+    }
+    if (advantage < 0) {
+        colour = sf::Color(150, 0, 0);
+        return name + "   " + std::to_string(advantage);
+    }
+    return name;
+}
+
+void drawInfoPanel() {
+    int kind = interaction.selectedKind;
+    const sf::Color black = sf::Color::Black;
+    label(defaultFont, 25, black, AlignLeft, objectDisplayName(kind), 175, 100);
+    if (!isGatherable(kind)) return;
+    interaction.ToolAdvantage = toolAdvantage(interaction.currentToolItem, kind);
+    label(defaultFont, 18, black, AlignLeft, "Recommended Tool:", 175, 480);
+    label(defaultFont, 18, black, AlignLeft, recommendedToolName(kind), 175, 500);
+    label(defaultFont, 18, black, AlignLeft, "Current Tool:", 175, 530);
+    sf::Color colour;
+    std::string line = toolLine(colour);
+    label(defaultFont, 18, colour, AlignLeft, line, 175, 550);
+}
+
+// The bar sits above the panel on a touch screen, where a hand would cover its foot.
+void drawProgressBar() {
+    int y = touchMode ? 115 : 560;
+    setFill(20, 110, 4);
+    fillBarFromLeft(630, y, 15, static_cast<int>(interaction.ActivityProgress));
+    setFill(0, 0, 0);
+    frameRectInt(730, y, 200, 16);
+}
+
+// ---------------------------------------------------------------------------
+// The three phases
+
+void stepOpening() {
+    InteractionState& w = interaction;
+    if (w.windowScale < 0.05) playSound("interact open", true);
+    if (w.windowScale < 1.0) w.windowScale += 0.05;
+    else w.windowScale = 1.0;
+    w.windowY -= 25;
+    if (w.windowY < 336) w.windowY = openWindowY;
+    if (w.dimAlpha < fullDim) w.dimAlpha += 20;
+    else w.dimAlpha = fullDim;
+    if (w.windowScale == 1.0 && w.windowY == openWindowY && w.dimAlpha == fullDim)
+        w.windowPhase = WindowPhase::Open;
+    shadeView(w.dimAlpha);
+    drawPanel(w.windowScale);
+    drawObjectPicture();
+}
+
+void stepClosing() {
+    InteractionState& w = interaction;
+    stopSound("pond ripple");
+    stopSound("fire sizzle");
+    if (w.windowScale > 0.9) playSound("menu slide", true);
+    if (w.windowScale > 0.005) w.windowScale -= 0.1;
+    else w.windowScale = 0.001;
+    w.dimAlpha -= 20;
+    if (w.dimAlpha < 1) w.dimAlpha = 0;
+    if (w.windowScale < 0.005 && w.dimAlpha == 0) {
+        w.windowPhase = WindowPhase::Closed;
+        session.player.controlEnabled = true;
+        w.windowY = closedWindowY;
+    }
+    shadeView(w.dimAlpha);
+    drawPanel(w.windowScale);
+    drawObjectPicture();
+}
+
+void stepOpen() {
+    InteractionState& w = interaction;
+    shadeView(w.dimAlpha);
+    drawPanel(1.0);
+    drawObjectPicture();
+    drawInfoPanel();
+    updateWoodcutting();
+    updateMining();
+    updateFishing();
+    runStation();
+    if (w.closeScheduled && nowMs() - w.closeAt > 0) {
+        w.windowPhase = WindowPhase::Closing;
+        w.closeScheduled = false;
+        showCursorAgain();
+    }
+    if (isGatherable(w.selectedKind)) drawProgressBar();
+}
+
+// Touch: a tap outside the panel closes it, but not one on the HUD bar or on a side
+// page that is open over the panel's edge.
+bool tapClosesWindow() {
+    if (!touchMode || helpOpen()) return false;
+    if (pointerInRectInt(500, 335, 700, 500)) return false;
+    if (pointerInRectInt(500, 35, 1000, 70)) return false;
+    if (checklistPage.open && pointerInRectInt(145, 215, 295, 290)) return false;
+    if (inventoryPanel.open && pointerInRectInt(900, 200, 200, 260)) return false;
+    return true;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Opening and closing
+
+void openInteraction() {
+    InteractionState& w = interaction;
+    if (w.windowPhase == WindowPhase::Opening || w.windowPhase == WindowPhase::Open) return;
+    int kind = session.world.AreaContents[placeOfWisp()];
+    w.selectedKind = kind;
+    if (kind == EmptyPlace) return;
+
+    w.currentToolItem = isGatherable(kind) ? currentTool(kind, session.Inventory) : 0;
+    // The info panel keeps this current; a press may come before its first open step.
+    w.ToolAdvantage = isGatherable(kind) ? toolAdvantage(w.currentToolItem, kind) : 0;
+    if (isTree(kind)) clearSwipe();
+    else if (isRock(kind)) startMining(kind);
+    else if (isPond(kind)) startRipples(kind);
+    else prepareStation(kind);
+
+    w.ActivityProgress = 0;
+    mining.miningDone = false;
+    w.itemGranted = false;
+    // A close still pending from the last opening (Esc beat the 500 ms) must not end this one.
+    w.closeScheduled = false;
+    w.windowPhase = WindowPhase::Opening;
+    session.player.controlEnabled = false;
+    for (bool& mark : w.newItemMarks) mark = false;
+    w.flyActive = false;
+}
+
+void closeInteraction(int delayMs) {
+    InteractionState& w = interaction;
+    if (w.windowPhase != WindowPhase::Open) return;
+    if (delayMs > 0) {
+        w.closeScheduled = true;
+        w.closeAt = nowMs() + delayMs;
+        return;
+    }
+    w.windowPhase = WindowPhase::Closing;
+    // A pending delayed close is overtaken; left set, it would hold the flying item back.
+    w.closeScheduled = false;
+    showCursorAgain();
+}
+
 bool interactionActive() { return interaction.windowPhase != WindowPhase::Closed; }
-void resetInteraction() { interaction = InteractionState{}; }
-void grantItem(int) {}
+
+void resetInteraction() {
+    if (interaction.cursorHidden) platformSetCursorVisible(true);
+    interaction = InteractionState{};
+    swipe = SwipeState{};
+    mining = MiningState{};
+    ripples = RippleState{};
+}
+
+// ---------------------------------------------------------------------------
+// Every step and every press
+
+void drawInteraction() {
+    switch (interaction.windowPhase) {
+        case WindowPhase::Opening: stepOpening(); break;
+        case WindowPhase::Closing: stepClosing(); break;
+        case WindowPhase::Open: stepOpen(); break;
+        case WindowPhase::Closed: break;
+    }
+}
+
+void onInteractionPress() {
+    if (interaction.windowPhase != WindowPhase::Open || helpOpen()) return;
+    onTreePress();
+    onRockPress();
+    pressStation();
+    if (tapClosesWindow()) closeInteraction(0);
+}
+
+// ---------------------------------------------------------------------------
+// Items won
+
+void grantItem(int item) {
+    InteractionState& w = interaction;
+    w.flyingItem = item;
+    int slot = firstEmptySlot();
+    if (slot >= 0) {
+        session.Inventory[slot] = item;
+        w.newItemMarks[slot] = true;
+        w.flyActive = true;
+    }
+    w.flyX = 500;
+    w.flyY = 300;
+}
+
+// The item waits in the panel while the finished window lingers, then flies up and
+// right towards the bag button.
+void drawFlyingItem() {
+    InteractionState& w = interaction;
+    if (!w.flyActive || w.flyingItem == 0 || w.closeScheduled) return;
+    drawSprite(itemTextureName(w.flyingItem), w.flyX, w.flyY);
+    w.flyX += 8;
+    w.flyY -= 6;
+    if (w.flyY < 0) {
+        for (bool& mark : w.newItemMarks) mark = false;
+        w.flyActive = false;
+    }
+}
+
+void finishGathering() {
+    InteractionState& w = interaction;
+    w.ActivityProgress = activityDone;
+    if (w.closeScheduled) return;
+    closeInteraction(finishCloseDelayMs);
+    session.world.AreaContents[placeOfWisp()] = EmptyPlace;
+    if (!w.itemGranted) {
+        w.itemGranted = true;
+        grantItem(w.selectedKind);  // object kind k yields item k
+    }
+    saveGame();
+}
+
+// ---------------------------------------------------------------------------
+// Shared helpers
+
+int placeOfWisp() {
+    int place = session.player.playerX / 333;
+    return place < 0 ? 0 : place > 2 ? 2 : place;
+}
+
+bool insidePanelArea(int x, int y) { return x >= 151 && x <= 849 && y >= 86 && y <= 584; }
+
+double progressGain(const double (&gains)[6], int toolAdvantage) {
+    int row = toolAdvantage + 3;
+    return gains[row < 0 ? 0 : row > 5 ? 5 : row];
+}

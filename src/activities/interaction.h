@@ -25,6 +25,9 @@ struct InteractionState {
 
 extern InteractionState interaction;
 
+constexpr double activityDone = 200;  // ActivityProgress of a finished gathering activity
+constexpr int finishCloseDelayMs = 500;  // a finished activity stays on screen this long
+
 void openInteraction();               // open the object under the wisp
 void closeInteraction(int delayMs);   // close now (<= 0) or after delayMs
 void onInteractionPress();            // a press while the window is open
@@ -33,3 +36,9 @@ void drawFlyingItem();                // the item flying from the panel to the b
 bool interactionActive();             // the window is opening, open or closing
 void resetInteraction();              // a new game or a load: the window is closed
 void grantItem(int item);             // into the first empty slot, flying; lost when the bag is full
+
+// Shared by the activities.
+int placeOfWisp();                            // the area place (0..2) the wisp stands in front of
+bool insidePanelArea(int x, int y);           // x 151..849, y 86..584: inside the panel's frame
+double progressGain(const double (&gains)[6], int toolAdvantage);  // gains listed for -3..+2
+void finishGathering();                       // progress reached 200: close, remove, hand over, save

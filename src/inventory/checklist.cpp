@@ -1,15 +1,128 @@
-// checklist.cpp -- research progress; the checklist page arrives with the research work
+// checklist.cpp -- research drops, overall progress, the mission's end and the checklist page
 #include "inventory/checklist.h"
+
+#include "app/catalogue.h"
+#include "app/game_end.h"
+#include "app/input.h"
+#include "app/random.h"
+#include "app/sound.h"
+#include "app/toolkit.h"
+#include "frontend/save_game.h"
+#include "inventory/help_page.h"
+#include "inventory/hover.h"
+#include "inventory/inventory.h"
+#include "world/game_session.h"
+#include "world/kinds.h"
+
+#include <string>
 
 ChecklistPage checklistPage;
 
-void toggleChecklist(bool) {}
-void drawChecklistPage() {}
+namespace {
+
+// [SECTION] The page: 21 kinds in ItemKind order, three to a row
+constexpr int pageSpeed = 50;       // px per step
+constexpr int pageOpenY = 215;      // page centre y when fully open
+constexpr int pageClosedY = -160;   // ... and when fully closed
+constexpr int kindCount = 21;
+constexpr int fullResearch = 100;   // percent
+constexpr int checklistHoverBase = 100;  // hover id of kind k is 100 + (k - 1)
+
+int kindColumn(int k) { return (k - 1) % 3; }
+int kindRow(int k) { return (k - 1) / 3; }
+
+void moveChecklistPage() {
+    ChecklistPage& p = checklistPage;
+    if (p.slideSpeed == 0) return;
+    p.slide += p.slideSpeed;
+    if (p.slideSpeed < 0 && p.slide < pageClosedY + 1) {
+        p.slide = pageClosedY;
+        p.slideSpeed = 0;
+    } else if (p.slideSpeed > 0 && p.slide > pageOpenY - 1) {
+        p.slide = pageOpenY;
+        p.slideSpeed = 0;
+    }
+}
+
+void drawChecklistLevels() {
+    for (int k = 1; k <= kindCount; k++) {
+        std::string text = std::to_string(session.ResearchLevel[k]) + "%";
+        int x = 53 + 90 * kindColumn(k), y = checklistPage.slide - 125 + 38 * kindRow(k);
+        label(uiFont, 17, sf::Color::Black, AlignLeft, text, x, y);
+    }
+}
+
+// The first kind whose box holds the pointer, or 0.
+int kindUnderPointer() {
+    for (int k = 1; k <= kindCount; k++) {
+        int cx = 50 + 90 * kindColumn(k), cy = checklistPage.slide - 115 + 38 * kindRow(k);
+        if (pointerInRectInt(cx, cy, 75, 30)) return k;
+    }
+    return 0;
+}
+
+// Only over the open page's area, even while the page itself is still sliding.
+void drawChecklistTooltip() {
+    if (!pointerInRectInt(145, 215, 295, 290)) return;
+    int k = kindUnderPointer();
+    if (!hoverShows(k > 0 ? checklistHoverBase + (k - 1) : -1) || k == 0) return;
+    drawTooltipBox(itemName(k), true);
+}
+
+// Every kind at 100: the game-end sequence takes the screen and both side pages close.
+void completeMission() {
+    session.MissionComplete = true;
+    session.player.controlEnabled = false;
+    gameEnd.endStage = 1;
+    toggleInventory(true);
+    toggleChecklist(true);
+}
+
+}  // namespace
+
+void toggleChecklist(bool closeOnly) {
+    ChecklistPage& p = checklistPage;
+    playSound("menu slide", true);
+    if (p.open) {
+        p.slideSpeed = -pageSpeed;
+        p.open = false;
+    } else if (!closeOnly) {
+        p.slideSpeed = pageSpeed;
+        p.open = true;
+    }
+}
+
+void drawChecklistPage() {
+    moveChecklistPage();
+    drawSprite("checklist menu background", 145, checklistPage.slide);
+    drawSprite("checklist menu items", 145, checklistPage.slide);
+    drawChecklistLevels();
+    drawChecklistTooltip();
+}
+
 void resetChecklistPage() { checklistPage = ChecklistPage{}; }
-void researchItem(int) {}
+
+// One drop raises a level by 50 to 75, so two drops of a kind always complete it.
+void researchItem(int slot) {
+    int k = session.Inventory[slot];
+    if (k < 1 || k > kindCount) return;
+    int32_t& level = session.ResearchLevel[k];
+    if (level >= fullResearch) return;  // refused: the item stays and nothing is saved
+    level += 50 + randomBelow(26);
+    if (level < fullResearch) {
+        playSound("researched", true);
+    } else {
+        playSound("research complete", true);
+        level = fullResearch;
+    }
+    session.Inventory[slot] = 0;
+    session.OverallProgress = computeOverallProgress(session.ResearchLevel);
+    if (session.OverallProgress == fullResearch) completeMission();
+    saveGame();
+}
 
 int computeOverallProgress(const int researchLevel[22]) {
     int sum = 0;
-    for (int k = 1; k <= 21; k++) sum += researchLevel[k];
-    return sum / 21;
+    for (int k = 1; k <= kindCount; k++) sum += researchLevel[k];
+    return sum / kindCount;
 }

@@ -1,4 +1,5 @@
 // player_test.cpp -- the wisp played through the harness: beam, walking, transitions, timer
+#include "activities/interaction.h"
 #include "app/cheats.h"
 #include "app/clock.h"
 #include "app/game_end.h"
@@ -117,6 +118,9 @@ TEST(Player, TouchWalksToTappedObjectsStopsOnGroundAndLeavesAtTheRightEdge) {
     h.step(60);
     EXPECT_EQ(player().playerX, 499) << "within 7 of 500: arrived and stopped";
     EXPECT_EQ(player().touchTargetX, 0);
+    EXPECT_TRUE(interactionActive()) << "arriving opens the iron rock";
+    resetInteraction();
+    player().controlEnabled = true;
 
     player().playerX = 494;  // exactly 7 short is not there yet
     h.click(501, 450);
@@ -124,6 +128,8 @@ TEST(Player, TouchWalksToTappedObjectsStopsOnGroundAndLeavesAtTheRightEdge) {
     EXPECT_EQ(player().touchTargetX, 501);
     h.step();
     EXPECT_EQ(player().touchTargetX, 0);
+    resetInteraction();
+    player().controlEnabled = true;
 
     h.click(830, 250);    // the birch tree
     h.step(5);

@@ -1,0 +1,176 @@
+// fire_pit_test.cpp -- choosing a recipe, lighting the logs, cooking and burning a fish
+#include "activities/fire_pit.h"
+#include "activities/interaction.h"
+#include "app/sound.h"
+#include "support/harness.h"
+#include "world/game_session.h"
+#include "world/kinds.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A fire pit in the middle place, the wisp in front of it, and the window opened.
+void openFirePitWith(Harness& h, std::initializer_list<int> items) {
+    h.writeFile("saves/sL.kv", "1\n");  // a returning player: the game is saves/1.kv
+    h.boot();
+    h.startGame(8);
+    PlayerState& p = session.player;
+    p.arrivalBeam = p.inTransition = false;
+    p.controlEnabled = true;
+    p.playerY = 400;
+    p.playerX = 500;
+    session.world.AreaContents[1] = FirePit;
+    int slot = 3;
+    for (int item : items) session.Inventory[slot++] = item;
+    h.step();
+    h.typeCode(32);
+    h.step(25);
+    ASSERT_EQ(interaction.windowPhase, WindowPhase::Open);
+}
+
+int countInBag(int item) {
+    int n = 0;
+    for (int slot = 0; slot < 9; slot++) n += session.Inventory[slot] == item;
+    return n;
+}
+
+// Rubs back and forth inside the logs, `step` px per frame, for `frames` frames.
+void rub(Harness& h, int step, int frames) {
+    h.moveTo(500, 300);
+    h.pressLeft();
+    h.step();
+    for (int i = 0; i < frames; i++) {
+        h.moveTo(i % 2 == 0 ? 500 + step : 500, 300);
+        h.step();
+    }
+    h.releaseLeft();
+}
+
+// Rubs hard until the logs catch, then waits for them to drop into the pit.
+void lightTheLogs(Harness& h) {
+    h.moveTo(500, 300);
+    h.pressLeft();
+    h.step();
+    for (int i = 0; i < 300 && firePit.FireState == 2; i++) {
+        h.moveTo(i % 2 == 0 ? 560 : 500, 300);
+        h.step();
+    }
+    h.releaseLeft();
+    ASSERT_EQ(firePit.FireState, 3);
+    h.step(16);
+}
+
+}  // namespace
+
+TEST(FirePit, ARecipeNeedsItsLogsAndItsFish) {
+    Harness h;
+    openFirePitWith(h, {PineLogs, RawSalmon, RawBass});
+    EXPECT_FALSE(firePit.logAvailable[1]);
+    EXPECT_TRUE(firePit.fishAvailable[1]);
+    h.saveScreenshot("fire_pit_menu");
+    h.click(500, 250);  // birch logs with bass: no birch logs
+    EXPECT_EQ(firePit.FireState, 1);
+    EXPECT_EQ(countInBag(RawBass), 1);
+    h.click(700, 480);  // outside every row
+    EXPECT_EQ(firePit.FireState, 1);
+    h.click(500, 315);  // pine logs with salmon
+    EXPECT_EQ(firePit.FireState, 2);
+    EXPECT_EQ(countInBag(PineLogs), 0);
+    EXPECT_EQ(countInBag(RawSalmon), 0);
+    std::vector<std::string> lines = splitLines(h.readFile("saves/1.kv"));
+    ASSERT_EQ(lines.size(), 53u);
+    EXPECT_EQ(lines[12], "0") << "the logs left the bag and the game was saved";
+}
+
+TEST(FirePit, SlowRubbingWarmsButMakesNoSoundAndAStillPointerCools) {
+    Harness h;
+    openFirePitWith(h, {BirchLogs, RawBass});
+    h.click(500, 250);
+    ASSERT_EQ(firePit.FireState, 2);
+    rub(h, 5, 30);
+    EXPECT_FALSE(soundPlaying("fire starter")) << "moves of 5 px or less are too slow to rasp";
+    EXPECT_GT(interaction.ActivityProgress, 1.5) << "but they still warm the logs";
+    interaction.ActivityProgress = 30;
+    h.step(160);
+    EXPECT_LE(interaction.ActivityProgress, 1.0) << "the gauge falls back to 1 or just below";
+    EXPECT_GT(interaction.ActivityProgress, 0.7);
+    rub(h, 60, 10);
+    EXPECT_TRUE(soundPlaying("fire starter"));
+    EXPECT_GT(interaction.ActivityProgress, 20);
+}
+
+TEST(FirePit, OakNeedsFasterRubbingThanBirch) {
+    Harness birch;
+    openFirePitWith(birch, {BirchLogs, RawBass});
+    birch.click(500, 250);
+    interaction.ActivityProgress = 150;
+    rub(birch, 10, 300);  // half a point a frame: birch would settle near 200
+    EXPECT_GE(firePit.FireState, 3) << "steady rubbing lights birch";
+}
+
+TEST(FirePit, OakWithTheSameRubbingStaysUnlit) {
+    Harness oak;
+    openFirePitWith(oak, {OakLogs, RawTrout});
+    oak.click(500, 380);
+    ASSERT_EQ(firePit.FireState, 2);
+    interaction.ActivityProgress = 150;
+    rub(oak, 10, 300);  // oak settles near 125, short of 167
+    EXPECT_EQ(firePit.FireState, 2) << "the same rubbing cannot beat oak's fall near the top";
+    EXPECT_GT(interaction.ActivityProgress, 100);
+}
+
+TEST(FirePit, ACookedFishOnThePlateIsServedAndABurntOneIsLost) {
+    Harness h;
+    openFirePitWith(h, {BirchLogs, RawBass});
+    h.click(500, 250);
+    lightTheLogs(h);
+    ASSERT_EQ(firePit.FireState, 4) << "the logs fall for 16 steps";
+    EXPECT_EQ(firePit.fishX, 500);
+    EXPECT_EQ(firePit.fishY, 150);
+    // Lying 100 px from the heat, the fish gains 6.4 a frame.
+    interaction.ActivityProgress = 0;
+    firePit.fishY = 450;
+    h.step();
+    EXPECT_NEAR(interaction.ActivityProgress, 6.4, 1e-9);
+    // At 151.9 on the plate it only lies there; at 152 it is served.
+    firePit.fishY = 150;
+    interaction.ActivityProgress = 151.9;
+    h.moveTo(500, 150);
+    h.pressLeft();
+    h.step();
+    h.releaseLeft();
+    h.step();
+    EXPECT_FALSE(interaction.closeScheduled);
+    interaction.ActivityProgress = 152;
+    h.saveScreenshot("fire_pit_cooking");
+    h.moveTo(505, 152);
+    h.pressLeft();
+    h.step();
+    h.releaseLeft();
+    h.step();
+    EXPECT_TRUE(interaction.closeScheduled);
+    EXPECT_EQ(countInBag(CookedBass), 1);
+    std::vector<std::string> lines = splitLines(h.readFile("saves/1.kv"));
+    bool saved = false;
+    for (int i = 9; i < 18; i++) saved = saved || lines[i] == "10";
+    EXPECT_TRUE(saved) << "the cooked bass is in the saved bag";
+}
+
+TEST(FirePit, AFishLeftByTheFireBurnsAndTheWindowClosesEmptyHanded) {
+    Harness h;
+    openFirePitWith(h, {BirchLogs, RawBass});
+    h.click(500, 250);
+    lightTheLogs(h);
+    ASSERT_EQ(firePit.FireState, 4);
+    firePit.fishY = 539;  // dropped right by the flames: about 21 a step
+    h.step(10);
+    EXPECT_TRUE(firePit.burnt);
+    h.saveScreenshot("fire_pit_burnt");
+    h.step(30);
+    EXPECT_EQ(interaction.windowPhase, WindowPhase::Open) << "the message stays 1.5 s";
+    h.step(20);
+    EXPECT_NE(interaction.windowPhase, WindowPhase::Open);
+    EXPECT_EQ(countInBag(CookedBass), 0);
+    EXPECT_FALSE(soundPlaying("fire sizzle"));
+}
