@@ -217,7 +217,7 @@ void snapIntoPlace(SmithingPiece& p) {
 void followPointer(SmithingPiece& p) {
     p.x = pointer.pointerX - smithing.grabOffsetX;
     p.y = pointer.pointerY - smithing.grabOffsetY;
-    if (p.x < 175 || p.x > 826 || p.y < 110 || p.y > 550) sendBackToEmbers(p);
+    if (p.x < 175 || p.x > 825 || p.y < 110 || p.y > 550) sendBackToEmbers(p);
 }
 
 // Let go left of the grid, or above or below it, a piece goes back to the embers.

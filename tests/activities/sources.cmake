@@ -4,4 +4,5 @@ set(ACTIVITIES_TEST_SOURCES
   tests/activities/mining_test.cpp
   tests/activities/fishing_test.cpp
   tests/activities/fire_pit_test.cpp
+  tests/activities/smithing_test.cpp
 )
