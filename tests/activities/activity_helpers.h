@@ -16,13 +16,8 @@ constexpr int middleX = 500;    // playerX in front of it
 // game leaves it, in front of `kind` in the middle place.
 inline void standBefore(Harness& h, int kind, long long seed = 7) {
     h.boot();
-    h.startGame(seed);
-    PlayerState& p = session.player;
-    p.playerY = 400;
-    p.controlEnabled = true;
-    p.arrivalBeam = false;
-    p.inTransition = false;
-    p.playerX = middleX;
+    h.standInGame(seed);
+    session.player.playerX = middleX;
     session.world.AreaContents[middlePlace] = kind;
 }
 

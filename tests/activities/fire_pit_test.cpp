@@ -14,12 +14,8 @@ namespace {
 void openFirePitWith(Harness& h, std::initializer_list<int> items) {
     h.writeFile("saves/sL.kv", "1\n");  // a returning player: the game is saves/1.kv
     h.boot();
-    h.startGame(8);
-    PlayerState& p = session.player;
-    p.arrivalBeam = p.inTransition = false;
-    p.controlEnabled = true;
-    p.playerY = 400;
-    p.playerX = 500;
+    h.standInGame(8);
+    session.player.playerX = 500;
     session.world.AreaContents[1] = FirePit;
     int slot = 3;
     for (int item : items) session.Inventory[slot++] = item;

@@ -37,13 +37,9 @@ Cell homeOf(const SmithingPiece& p) {
 // in slots 3 on.
 void openAnvilWindow(Harness& h, std::vector<int> items) {
     h.boot();
-    h.startGame(7);
-    PlayerState& p = session.player;
-    p.playerY = 400;
-    p.controlEnabled = false;
-    p.arrivalBeam = false;
-    p.inTransition = false;
-    p.playerX = middleX;
+    h.standInGame(7);
+    session.player.controlEnabled = false;  // the window is open
+    session.player.playerX = middleX;
     session.world.AreaContents[middlePlace] = Anvil;
     for (size_t i = 0; i < items.size(); i++) session.Inventory[3 + i] = items[i];
     interaction.selectedKind = Anvil;

@@ -16,11 +16,7 @@ namespace {
 // A game as a load leaves it: the wisp standing, in control, no beam.
 void standInAGame(Harness& h) {
     h.boot();
-    h.startGame(5);
-    PlayerState& p = session.player;
-    p.arrivalBeam = p.inTransition = false;
-    p.controlEnabled = true;
-    p.playerY = 400;
+    h.standInGame(5);
     h.step();
 }
 }  // namespace

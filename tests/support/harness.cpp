@@ -129,6 +129,15 @@ void Harness::startGame(long long seed) {
     app.inGame = true;
 }
 
+void Harness::standInGame(long long seed) {
+    startGame(seed);
+    PlayerState& p = session.player;
+    p.playerY = 400;
+    p.controlEnabled = true;
+    p.arrivalBeam = false;
+    p.inTransition = false;
+}
+
 void Harness::pass() {
     followWindowFocus();
     refreshPointerSnapshot();

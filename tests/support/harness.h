@@ -23,6 +23,7 @@ public:
     void boot();                         // start-up and the loading screen, to the first screen
     void restart();                      // the program closed and started again in the same folder
     void startGame(long long seed);      // a new game straight from a seed, no menus
+    void standInGame(long long seed);    // a new game with the wisp standing as a loaded game leaves it
     void step(int count = 1);            // advance the clock by 34 ms per step and run the main loop pass
     void pass();                         // one pass of the main loop at the current time
     void advance(int ms);                // move the manual clock without running anything
