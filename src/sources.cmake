@@ -44,4 +44,6 @@ set(THORNVALE_CORE_SOURCES
   src/frontend/settings_screen.cpp
   src/frontend/title_screen.cpp
   src/tutorial/tutorial.cpp
+  src/tutorial/tutorial_script.cpp
+  src/tutorial/tutorial_speech.cpp
 )

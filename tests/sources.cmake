@@ -5,6 +5,7 @@ include(tests/world/sources.cmake)
 include(tests/activities/sources.cmake)
 include(tests/inventory/sources.cmake)
 include(tests/frontend/sources.cmake)
+include(tests/tutorial/sources.cmake)
 set(THORNVALE_TEST_SOURCES
   tests/support/harness.cpp
   tests/assets/assets_test.cpp
@@ -14,4 +15,5 @@ set(THORNVALE_TEST_SOURCES
   ${ACTIVITIES_TEST_SOURCES}
   ${INVENTORY_TEST_SOURCES}
   ${FRONTEND_TEST_SOURCES}
+  ${TUTORIAL_TEST_SOURCES}
 )

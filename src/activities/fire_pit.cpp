@@ -2,6 +2,7 @@
 #include "activities/fire_pit.h"
 
 #include "activities/interaction.h"
+#include "app/app_state.h"
 #include "app/catalogue.h"
 #include "app/clock.h"
 #include "app/input.h"
@@ -107,7 +108,9 @@ void drawMenu() {
 void pickRecipe() {
     for (int r = 1; r <= 3; r++) {
         if (!pointerInRect(500, rowY[r], 315, 55)) continue;
-        if (!firePit.logAvailable[r] || !firePit.fishAvailable[r]) continue;
+        // The tutorial's cook answers only the first row, and trusts the bag.
+        if (app.inTutorial && r != 1) continue;
+        if (!app.inTutorial && (!firePit.logAvailable[r] || !firePit.fishAvailable[r])) continue;
         firePit.logKind = r;
         firePit.fishKind = r + 6;
         firePit.FireState = 2;

@@ -2,6 +2,7 @@
 #include "activities/fishing.h"
 
 #include "activities/interaction.h"
+#include "app/app_state.h"
 #include "app/catalogue.h"
 #include "app/input.h"
 #include "app/platform.h"
@@ -9,6 +10,7 @@
 #include "app/sound.h"
 #include "frontend/save_game.h"
 #include "inventory/hud.h"
+#include "tutorial/tutorial.h"
 #include "world/game_session.h"
 #include "world/kinds.h"
 
@@ -26,6 +28,7 @@ constexpr RippleArea rippleAreas[3] = {
 
 // Progress per step on the ripples by ToolAdvantage -3..+2.
 constexpr double catchGains[6] = {0.1, 0.267, 0.5, 1.0, 2.8, 6.6};
+constexpr double tutorialCatchGain = 1.0;
 
 constexpr int catchBoxWidth = 95, catchBoxHeight = 40;  // px, around the ripples' centre
 constexpr double arriveDistance = 2;  // an axis has arrived closer than this to its target, px
@@ -87,7 +90,7 @@ void finishPond() {
 void catchOrLose() {
     double& progress = interaction.ActivityProgress;
     if (pointerOnRipples()) {
-        progress += catchGain(interaction.ToolAdvantage);
+        progress += app.inTutorial ? tutorialCatchGain : catchGain(interaction.ToolAdvantage);
         if (progress >= activityDone) finishPond();
     } else if (progress > 0 && !interaction.closeScheduled) {
         progress -= progress / 200;
@@ -119,7 +122,8 @@ bool pointerOnRipples() {
 }
 
 void updateFishing() {
-    if (!pondOpen()) return;
+    // The tutorial's bass waits until the elder has explained the lesson.
+    if (!pondOpen() || (app.inTutorial && !inTutorialAt(34))) return;
     int pond = interaction.selectedKind;
     glideRipples();
     // The ripple sound gives way to the catch: it stays quiet once the fish is out.

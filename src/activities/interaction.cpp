@@ -7,6 +7,7 @@
 #include "activities/mining.h"
 #include "activities/smithing.h"
 #include "activities/woodcutting.h"
+#include "app/app_state.h"
 #include "app/catalogue.h"
 #include "app/clock.h"
 #include "app/input.h"
@@ -33,6 +34,13 @@ constexpr int fullDim = 200;        // overlay alpha once open
 bool isTree(int kind) { return kind >= BirchTree && kind <= OakTree; }
 bool isRock(int kind) { return kind >= BronzeRock && kind <= TitaniumRock; }
 bool isPond(int kind) { return kind >= BassPond && kind <= TroutPond; }
+
+// The tutorial lends the Bronze tool of each family and shows no advantage number.
+std::string tutorialToolName(int kind) {
+    if (isTree(kind)) return "Bronze Hatchet";
+    if (isRock(kind)) return "Bronze Pickaxe";
+    return "Bronze Fishing Pole";
+}
 
 // ---------------------------------------------------------------------------
 // The fire pit and the anvil: fire lighting and cooking, and smithing.
@@ -83,6 +91,10 @@ void drawObjectPicture() {
 }
 
 std::string toolLine(sf::Color& colour) {
+    if (app.inTutorial) {
+        colour = sf::Color::Black;
+        return tutorialToolName(interaction.selectedKind);
+    }
     std::string name = currentToolName(interaction.selectedKind, interaction.currentToolItem);
     int advantage = interaction.ToolAdvantage;
     colour = sf::Color::Black;
@@ -179,7 +191,8 @@ void stepOpen() {
 // Touch: a tap outside the panel closes it, but not one on the HUD bar or on a side
 // page that is open over the panel's edge.
 bool tapClosesWindow() {
-    if (!touchMode || helpOpen()) return false;
+    // A lesson's window stays until the lesson is done.
+    if (!touchMode || helpOpen() || app.inTutorial) return false;
     if (pointerInRectInt(500, 335, 700, 500)) return false;
     if (pointerInRectInt(500, 35, 1000, 70)) return false;
     if (checklistPage.open && pointerInRectInt(145, 215, 295, 290)) return false;

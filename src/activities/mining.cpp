@@ -2,6 +2,7 @@
 #include "activities/mining.h"
 
 #include "activities/interaction.h"
+#include "app/app_state.h"
 #include "app/catalogue.h"
 #include "app/input.h"
 #include "app/random.h"
@@ -21,6 +22,9 @@ constexpr int faintestAlpha = 45;    // the circle fades down to this...
 constexpr int fullAlpha = 255;       // ...and brightens back to this
 constexpr int moveChancePercent = 15;// from the fourth hit on, the circle may move
 constexpr int hitsBeforeMoving = 4;
+constexpr int tutorialMoveChancePercent = 10;
+constexpr int tutorialHitsBeforeMoving = 5;
+constexpr double tutorialHitGain = 8.3;
 
 // The four spots of each rock, picked by a draw r from 0 to 100:
 // below 25, 25 to 49, 50 to 74, 75 and above.
@@ -78,7 +82,7 @@ CircleSpot hitCircleSpot(int rock, int r) {
 }
 
 void placeHitCircle(int rock) {
-    CircleSpot spot = hitCircleSpot(rock, randomBetween(0, 100));
+    CircleSpot spot = hitCircleSpot(app.inTutorial ? BronzeRock : rock, randomBetween(0, 100));
     mining.hitCircleX = spot.x;
     mining.hitCircleY = spot.y;
 }
@@ -100,9 +104,11 @@ void onRockPress() {
     playSound("pickaxe hit", true);
     int r = randomBetween(0, 100);
     mining.hitsSinceOpen += 1;
-    if (r < moveChancePercent && mining.hitsSinceOpen >= hitsBeforeMoving)
-        placeHitCircle(interaction.selectedKind);
-    interaction.ActivityProgress += hitGain(interaction.ToolAdvantage);
+    // The tutorial's bronze rock moves its circle less often and gives a fixed amount.
+    int chance = app.inTutorial ? tutorialMoveChancePercent : moveChancePercent;
+    int before = app.inTutorial ? tutorialHitsBeforeMoving : hitsBeforeMoving;
+    if (r < chance && mining.hitsSinceOpen >= before) placeHitCircle(interaction.selectedKind);
+    interaction.ActivityProgress += app.inTutorial ? tutorialHitGain : hitGain(interaction.ToolAdvantage);
     if (interaction.ActivityProgress >= activityDone) finishRock();
 }
 

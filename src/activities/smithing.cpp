@@ -3,6 +3,7 @@
 #include "activities/smithing.h"
 
 #include "activities/interaction.h"
+#include "app/app_state.h"
 #include "app/asset_table.h"
 #include "app/catalogue.h"
 #include "app/input.h"
@@ -128,7 +129,9 @@ void chooseTool(int k) {
 
 void pressMenu() {
     for (int k = firstToolBox; k < menuBoxCount; k++) {
-        if (pointerOnMenuBox(k) && oreOfColumn(k)) {
+        // The tutorial's anvil makes Bronze tools only, and without asking for ore.
+        bool allowed = app.inTutorial ? k % 3 == 0 : oreOfColumn(k);
+        if (pointerOnMenuBox(k) && allowed) {
             chooseTool(k);
             return;
         }

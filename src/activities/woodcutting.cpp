@@ -2,6 +2,7 @@
 #include "activities/woodcutting.h"
 
 #include "activities/interaction.h"
+#include "app/app_state.h"
 #include "app/input.h"
 #include "app/random.h"
 #include "app/sound.h"
@@ -16,6 +17,7 @@ constexpr int trunkLeft = 476, trunkRight = 510;     // the trunk in the window,
 constexpr int strokeTop = 201, strokeBottom = 549;   // a stroke begins between these y, inclusive
 
 // Progress per chop by ToolAdvantage -3..+2: 1600, 800, 80, 20, 13 and 4 chops.
+constexpr double tutorialChopGain = 10;
 constexpr double chopGains[6] = {0.125, 0.25, 2.5, 10, 16.6, 50};
 
 bool treeOpen() {
@@ -39,7 +41,8 @@ bool strokeIsChop() {
 void chop() {
     setSoundPitch("tree chop", randomBetween(1, 2));
     playSound("tree chop", true);
-    interaction.ActivityProgress += chopGain(interaction.ToolAdvantage);
+    // In the tutorial every chop counts the same, whatever the tool.
+    interaction.ActivityProgress += app.inTutorial ? tutorialChopGain : chopGain(interaction.ToolAdvantage);
     if (interaction.ActivityProgress >= activityDone) finishGathering();
 }
 

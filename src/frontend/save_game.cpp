@@ -118,7 +118,11 @@ std::vector<std::string> saveLines() {
     return lines;
 }
 
-void saveGame() { replaceSavesFile(std::to_string(session.SaveNumber) + ".kv", saveLines()); }
+// The tutorial plays on the game state but keeps its own file (saves/tS.kv).
+void saveGame() {
+    if (app.inTutorial) return;
+    replaceSavesFile(std::to_string(session.SaveNumber) + ".kv", saveLines());
+}
 
 bool loadGame(const std::string& id) {
     // Only a plain number may name a file: nothing read from the list leaves saves/.

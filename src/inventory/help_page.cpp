@@ -6,6 +6,7 @@
 #include "app/sound.h"
 #include "app/toolkit.h"
 #include "inventory/hud.h"
+#include "tutorial/tutorial.h"
 #include "world/game_session.h"
 
 HelpPage helpPage;
@@ -17,21 +18,22 @@ struct HelpLine {
     const char* label;     // at x 175
     const char* mouse;     // at x 330, Mouse/Keyboard
     const char* touch;     // at x 330, Touch; null when the same
+    int tutorialFrom;      // the tutorial step that teaches it; faded before then
 };
 
 constexpr HelpLine lessons[] = {
-    {-110, "Objective:", "Complete your research on all 21 items.", nullptr},
-    {-85, "Research:", "Drag an item in your inventory to the yellow beaker.", nullptr},
-    {-35, "Woodcutting:", "Click and drag through the trunk of the tree.", "Swipe through the trunk of the tree."},
-    {-10, "Mining:", "Repeatedly click inside the pulsing circle.", "Repeatedly tap inside the pulsing circle."},
-    {15, "Fishing:", "Hover your mouse over the moving water ripples.", "Tap and hold on the moving water ripples."},
-    {40, "Cooking:", "Click, hold, and rapidly swipe within the logs.", "Tap, hold, and rapidly swipe within the logs."},
-    {65, "", "Grab the fish and hold it close to the fire.", nullptr},
-    {90, "", "Place it back on the plate when it is cooked.", nullptr},
-    {115, "Smithing:", "Drag the puzzle pieces from the embers to the grid.", nullptr},
-    {160, "Wood Tools:", "You always have a set of wooden tools on you.", nullptr},
-    {185, "Tools:", "Wood < Bronze < Iron < Titanium", nullptr},
-    {210, "Saving:", "The game autosaves your progress.", nullptr},
+    {-110, "Objective:", "Complete your research on all 21 items.", nullptr, 3},
+    {-85, "Research:", "Drag an item in your inventory to the yellow beaker.", nullptr, 12},
+    {-35, "Woodcutting:", "Click and drag through the trunk of the tree.", "Swipe through the trunk of the tree.", 22},
+    {-10, "Mining:", "Repeatedly click inside the pulsing circle.", "Repeatedly tap inside the pulsing circle.", 28},
+    {15, "Fishing:", "Hover your mouse over the moving water ripples.", "Tap and hold on the moving water ripples.", 33},
+    {40, "Cooking:", "Click, hold, and rapidly swipe within the logs.", "Tap, hold, and rapidly swipe within the logs.", 38},
+    {65, "", "Grab the fish and hold it close to the fire.", nullptr, 40},
+    {90, "", "Place it back on the plate when it is cooked.", nullptr, 40},
+    {115, "Smithing:", "Drag the puzzle pieces from the embers to the grid.", nullptr, 47},
+    {160, "Wood Tools:", "You always have a set of wooden tools on you.", nullptr, 17},
+    {185, "Tools:", "Wood < Bronze < Iron < Titanium", nullptr, 17},
+    {210, "Saving:", "The game autosaves your progress.", nullptr, 7},
 };
 
 void moveHelpPage() {
@@ -47,8 +49,8 @@ void moveHelpPage() {
     }
 }
 
-void helpText(const std::string& text, int x, int y) {
-    label(uiFont, 17, sf::Color::Black, AlignLeft, text, x, y);
+void helpText(const std::string& text, int x, int y, int alpha = 255) {
+    label(uiFont, 17, sf::Color(0, 0, 0, alpha), AlignLeft, text, x, y);
 }
 
 void drawControls(int p) {
@@ -70,8 +72,10 @@ void drawHelpPage() {
     label(uiFont, 27, sf::Color::Black, AlignCentre, "Quick Help", 500, p - 235);
     drawControls(p);
     for (const HelpLine& line : lessons) {
-        helpText(line.label, 175, p + line.dy);
-        helpText(touchMode && line.touch ? line.touch : line.mouse, 330, p + line.dy);
+        // The tutorial fades the lessons the elder has not given yet.
+        int alpha = tutorialReached(line.tutorialFrom) ? 255 : 120;
+        helpText(line.label, 175, p + line.dy, alpha);
+        helpText(touchMode && line.touch ? line.touch : line.mouse, 330, p + line.dy, alpha);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "inventory/help_page.h"
 #include "inventory/hover.h"
 #include "inventory/inventory.h"
+#include "tutorial/tutorial.h"
 #include "world/game_session.h"
 
 namespace {
@@ -21,19 +22,20 @@ struct HudButton {
     const char* icon;
     const char* tooltip;
     int hoverId;
+    int tutorialFrom;      // the tutorial step from which it is drawn and answers
 };
 
 // In the order the highlight and the tooltips test them.
 constexpr HudButton buttons[4] = {
-    {35, "checklist", "Research Checklist", 50},
-    {820, "help", "Help", 51},
-    {890, "bag", "Inventory", 52},
-    {960, "exit", "Exit to Menu", 53},
+    {35, "checklist", "Research Checklist", 50, 51},
+    {820, "help", "Help", 51, 14},
+    {890, "bag", "Inventory", 52, 8},
+    {960, "exit", "Exit to Menu", 53, 7},
 };
 
 const HudButton* buttonUnderPointer() {
     for (const HudButton& button : buttons)
-        if (pointerInRect(button.x, 35, 54, 54)) return &button;
+        if (tutorialReached(button.tutorialFrom) && pointerInRect(button.x, 35, 54, 54)) return &button;
     return nullptr;
 }
 
@@ -42,7 +44,7 @@ void drawBar() {
     fillRectCentred(500, 35, 1000, 70);
     label(uiFont, 22, sf::Color::White, AlignLeft,
           "Progress: " + std::to_string(session.OverallProgress) + "%", 72, 20);
-    if (!cheats.hideTimer) label(uiFont, 28, sf::Color(108, 189, 189), AlignCentre, hudTimeText(), 500, 15);
+    if (!cheats.hideTimer && tutorialReached(6)) label(uiFont, 28, sf::Color(108, 189, 189), AlignCentre, hudTimeText(), 500, 15);
 }
 
 // Once the mission is complete the buttons are gone; the bar stays.
@@ -54,6 +56,7 @@ void drawButtons() {
         fillRectCentred(hovered->x, 35, 60, 60);
     }
     for (const HudButton& button : buttons) {
+        if (!tutorialReached(button.tutorialFrom)) continue;
         setFill(200, 200, 200);
         fillRectCentred(button.x, 35, 54, 54);
         drawSprite(button.icon, button.x, 35);
@@ -96,15 +99,16 @@ std::string hudTimeText() {
 }
 
 void drawHud() {
-    drawInventoryPanel();
-    drawChecklistPage();
-    drawHelpPage();
+    if (tutorialReached(8)) drawInventoryPanel();
+    if (tutorialReached(52)) drawChecklistPage();
+    if (tutorialReached(14)) drawHelpPage();
     drawBar();
     drawButtons();
     drawTooltips();
 }
 
 void leaveGame() {
+    if (app.inTutorial) return leaveTutorial();
     playSound("exit", true);
     stopWorldSounds();
     for (const char* cloud : {"cloud 1", "cloud 2", "cloud 3", "cloud 4", "cloud 5"})
@@ -127,10 +131,12 @@ void markHudTapsUsed() {
 void handleGameClick() {
     if (session.MissionComplete) return;
     if (touchMode) markHudTapsUsed();
-    if (pointerInRect(890, 35, 54, 54) && !helpOpen()) toggleInventory(false);
-    else if (pointerInRect(820, 35, 54, 54)) toggleHelp(false);
-    else if (pointerInRect(35, 35, 54, 54) && !helpOpen()) toggleChecklist(false);
-    else if (pointerInRect(960, 35, 54, 54)) return leaveGame();
+    const HudButton* pressed = buttonUnderPointer();
+    int x = pressed ? pressed->x : 0;
+    if (x == 890 && !helpOpen()) toggleInventory(false);
+    else if (x == 820) toggleHelp(false);
+    else if (x == 35 && !helpOpen()) toggleChecklist(false);
+    else if (x == 960) return leaveGame();
     bool inventoryResting = inventoryPanel.open && inventoryPanel.slideSpeed == 0;
     if (inventoryResting && !helpOpen()) beginInventoryDrag();
     closeHelpOnTouchOutside();

@@ -2,6 +2,7 @@
 #include "inventory/inventory.h"
 
 #include "activities/interaction.h"
+#include "app/app_state.h"
 #include "app/catalogue.h"
 #include "app/cheats.h"
 #include "app/input.h"
@@ -12,6 +13,7 @@
 #include "inventory/checklist.h"
 #include "inventory/help_page.h"
 #include "inventory/hover.h"
+#include "tutorial/tutorial.h"
 #include "world/game_session.h"
 #include "world/kinds.h"
 
@@ -125,6 +127,12 @@ void throwAway(int slot) {
     saveGame();
 }
 
+// The tutorial teaches research at step 54 with a Cooked Bass, and allows it from then on.
+bool tutorialAllowsResearch(int slot) {
+    if (!tutorialReached(54)) return false;
+    return !inTutorialAt(54) || session.Inventory[slot] == CookedBass;
+}
+
 // The drag ends in the first step with every button up.
 void dropDraggedItem() {
     InventoryPanel& p = inventoryPanel;
@@ -135,8 +143,8 @@ void dropDraggedItem() {
     p.dragged[from] = false;
     int k = targetUnderPointer();
     if (k >= 0 && k < slotCount && k != from) swapSlots(from, k);
-    else if (k == beakerTarget && !interactionActive()) researchItem(from);
-    else if (k == trashTarget && !interactionActive()) throwAway(from);
+    else if (k == beakerTarget && !interactionActive() && tutorialAllowsResearch(from)) researchItem(from);
+    else if (k == trashTarget && !interactionActive() && tutorialReached(56)) throwAway(from);
 }
 
 std::string targetTooltip(int k) {

@@ -13,6 +13,7 @@
 #include "app/toolkit.h"
 #include "frontend/save_game.h"
 #include "inventory/hud.h"
+#include "tutorial/tutorial.h"
 #include "world/game_session.h"
 #include "world/generator.h"
 
@@ -46,7 +47,7 @@ void followTouchTarget(PlayerState& p) {
     p.moveLeftHeld = p.touchTargetX - arriveRange < p.playerX;
     p.moveRightHeld = p.touchTargetX + arriveRange > p.playerX;
     if (p.playerX > p.touchTargetX - arriveRange && p.playerX < p.touchTargetX + arriveRange) {
-        openInteraction();
+        if (!app.inTutorial || tutorialMayOpenHere()) openInteraction();
         p.touchTargetX = 0;
     }
 }
@@ -69,6 +70,7 @@ void reachBlackMoment(PlayerState& p) {
     p.playerX = 0;
     if (p.nextAreaChosen) return;
     p.nextAreaChosen = true;
+    if (app.inTutorial) return tutorialReachedNextArea();
     chooseNextArea();
     saveGame();
 }
@@ -116,10 +118,11 @@ void runArrivalBeam(PlayerState& p) {
 // The wisp's float and spin
 
 void spinWisp() {
-    double speed = cheats.dizzySpin ? wisp.spinSpeed * 5 : wisp.spinSpeed;
+    bool dizzy = cheats.dizzySpin && !app.inTutorial;  // the tutorial's wisp has no cheats
+    double speed = dizzy ? wisp.spinSpeed * 5 : wisp.spinSpeed;
     wisp.spinAngle += speed;
     if (nowMs() - wisp.lastSpinChange > spinChangeMs) {
-        int range = cheats.dizzySpin ? 150 : 50;
+        int range = dizzy ? 150 : 50;
         wisp.spinSpeed = randomBetween(-range, range) / 100.0;
         wisp.lastSpinChange = nowMs();
     }
@@ -158,7 +161,7 @@ void updatePlayerMovement() {
     if (touchMode) followTouchTarget(p);
     if (p.playerX > leftLimit && p.moveLeftHeld) p.playerX -= walkSpeed;
     if (p.playerX < rightLimit && p.moveRightHeld) p.playerX += walkSpeed;
-    if (p.playerX >= rightLimit) startTransition(p);
+    if (p.playerX >= rightLimit && (!app.inTutorial || tutorialMayWalkOut())) startTransition(p);
 }
 
 void runTransitionOrBeam() {
@@ -175,8 +178,9 @@ void drawWisp() {
         drawSprite("wisp", p.playerX, p.playerY);
         return;
     }
-    double k = cheats.lowGravity ? 4 : 1, m = cheats.lowGravity ? 2 : 1;
-    if (gameEnd.endStage < 25) {
+    bool lowGravity = cheats.lowGravity && !app.inTutorial;
+    double k = lowGravity ? 4 : 1, m = lowGravity ? 2 : 1;
+    if (gameEnd.endStage < 25 || app.inTutorial) {
         floatWisp(k, m);
     } else {
         settleOffset(wisp.offsetX, 0.25 * k, 0.5 * k);

@@ -73,11 +73,19 @@ TEST(Menus, PressesWithin200MsOfTheLastAreIgnored) {
 }
 
 TEST(Menus, NewPlayerGoesThroughTheTutorialThenNamesAndSeedsAGame) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}}});
+    // The tutorial was left at its last words: step 59, bronze tools, nothing researched.
+    std::string lastWords = "59\n300\n0\n13\n16\n19\n";
+    for (int i = 0; i < 27; i++) lastWords += "0\n";
+    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"tS.kv", lastWords}}});
     h.boot();
     ASSERT_TRUE(app.showTitle);
     h.saveScreenshot("title");
     h.menuPress(500, 500);  // Play: a new player's first play is the tutorial
+    ASSERT_TRUE(app.inTutorial);
+    h.step(200);            // the elder's farewell is read...
+    h.typeCode(13);
+    h.step(210);            // ...and "Tutorial Complete" fades in and out
+    EXPECT_FALSE(app.inTutorial);
     EXPECT_EQ(h.readFile("saves/sL.kv"), "1\n");
     ASSERT_TRUE(app.showTitle);
     h.menuPress(500, 500);

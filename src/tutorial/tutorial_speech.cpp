@@ -1,0 +1,119 @@
+// tutorial_speech.cpp -- the elder in the corner, its speech bubble with wrapped lines,
+// the "continue" prompt and the bobbing arrow that points at what a lesson is about
+#include "tutorial/tutorial.h"
+
+#include "app/catalogue.h"
+#include "app/clock.h"
+#include "app/input.h"
+#include "app/random.h"
+#include "app/toolkit.h"
+
+#include <sstream>
+
+namespace {
+
+constexpr int elderX = 940, elderY = 542;
+constexpr int elderSpinChangeMs = 2000;
+constexpr int msPerCharacter = 16;   // reading time the elder allows per character
+constexpr int promptExtraMs = 500;   // ...plus this, before Enter moves on
+constexpr int wrapWidth = 380;       // every line stays narrower than this
+constexpr int firstLineY = 492, lineSpacing = 25, textX = 465;
+
+struct ArrowPlace {
+    int step;
+    int x, y;         // where the arrow stands before the bob, px
+    int dx, dy;       // bob direction: the offset is added times these
+    double rotation;  // degrees
+};
+
+constexpr ArrowPlace arrowPlaces[] = {
+    {6, 500, 125, 0, 1, 0},     {7, 875, 125, -1, 1, 45},   {8, 890, 125, 0, 1, 0},
+    {14, 820, 125, 0, 1, 0},    {18, 260, 300, -1, 0, -90}, {27, 360, 450, -1, 0, -90},
+    {32, 360, 450, -1, 0, -90}, {36, 750, 420, -1, 0, -90}, {45, 750, 420, -1, 0, -90},
+    {51, 130, 130, -1, -1, -45}, {52, 130, 130, -1, -1, -45},
+};
+
+int textWidth(const std::string& s) {
+    sf::Text measure(sf::String(s), defaultFont, 14);
+    return static_cast<int>(measure.getLocalBounds().width);
+}
+
+void drawSpeechLine(const std::string& line, int y) {
+    label(defaultFont, 14, sf::Color::Black, AlignLeft, line, textX, y);
+}
+
+void bobArrow() {
+    tutorial.arrowOffset += tutorial.arrowSpeed;
+    if (tutorial.arrowOffset > tutorial.arrowMaximum && tutorial.arrowSpeed > 0) tutorial.arrowSpeed = -tutorial.arrowSpeed;
+    if (tutorial.arrowOffset < 0 && tutorial.arrowSpeed < 0) tutorial.arrowSpeed = -tutorial.arrowSpeed;
+}
+
+}  // namespace
+
+// The elder turns slowly, now one way, now the other.
+void drawElder() {
+    tutorial.elderAngle += tutorial.elderSpin;
+    if (nowMs() - tutorial.elderSpinChanged > elderSpinChangeMs) {
+        tutorial.elderSpin = randomBetween(-25, 25) / 100.0;
+        tutorial.elderSpinChanged = nowMs();
+    }
+    rotateSprite("elder", tutorial.elderAngle);
+    colourSprite("elder", sf::Color(255, 255, 255, static_cast<sf::Uint8>(tutorial.elderAlpha)));
+    drawSprite("elder", elderX, elderY);
+}
+
+// Words join a line while it is still narrower than maxWidth, so a line may end a
+// little past it, as the elder has always spoken.
+std::vector<std::string> wrapSpeech(const std::string& text, int maxWidth) {
+    std::vector<std::string> lines;
+    std::istringstream words(text);
+    std::string word, line;
+    // A word joins the line only while the line with it stays narrower than the
+    // limit, so no line runs past the bubble's parchment.
+    while (words >> word) {
+        if (!line.empty() && textWidth(line + " " + word) >= maxWidth) {
+            lines.push_back(line);
+            line.clear();
+        }
+        line += line.empty() ? word : " " + word;
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+void drawSpeech(const std::vector<std::string>& lines, bool wrap) {
+    if (lines.empty()) return;
+    drawSprite("speech bubble", 720, 540);
+    std::vector<std::string> shown = wrap ? wrapSpeech(lines[0], wrapWidth) : lines;
+    int characters = 0;
+    for (const std::string& line : lines) characters += static_cast<int>(line.size());
+    tutorial.readDelay = msPerCharacter * characters;
+    for (size_t i = 0; i < shown.size(); i++) drawSpeechLine(shown[i], firstLineY + lineSpacing * static_cast<int>(i));
+}
+
+void setArrow(double speed, double maximum) {
+    tutorial.arrowOffset = 0;
+    tutorial.arrowSpeed = speed;
+    tutorial.arrowMaximum = maximum;
+}
+
+void drawArrowForStep(int step) {
+    for (const ArrowPlace& a : arrowPlaces) {
+        if (a.step != step) continue;
+        bobArrow();
+        rotateSprite("arrow", a.rotation);
+        double o = tutorial.arrowOffset;
+        drawSprite("arrow", a.x + a.dx * o, a.y + a.dy * o);
+        return;
+    }
+}
+
+bool promptReady() {
+    return isTextStep(tutorial.tutorialStep) &&
+           nowMs() - tutorial.stepStartTime >= tutorial.readDelay + promptExtraMs;
+}
+
+void drawContinuePrompt() {
+    if (!promptReady()) return;
+    label(defaultFont, 15, sf::Color::Black, AlignRight, touchMode ? "Tap me to Continue" : "Press Enter to Continue", 870, 565);
+}

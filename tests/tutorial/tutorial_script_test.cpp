@@ -1,0 +1,76 @@
+// tutorial_script_test.cpp -- the elder's speeches and how they are wrapped in the bubble
+#include "tutorial/tutorial.h"
+
+#include "app/toolkit.h"
+#include "support/harness.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int width(const std::string& s) {
+    sf::Text measure(sf::String(s), defaultFont, 14);
+    return static_cast<int>(measure.getLocalBounds().width);
+}
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += (text.empty() ? "" : " ") + line;
+    return text;
+}
+
+}  // namespace
+
+// A line takes words while it stays narrower than 380 px with them, so every line fits
+// the bubble, a line is only ended when the next word would not fit, and no word is
+// lost or reordered.
+TEST(TutorialSpeech, WrappingKeepsEveryWordAndFillsLinesTo380) {
+    Harness h;
+    h.boot();
+    for (int step = 0; step <= 60; step++) {
+        for (bool touch : {false, true}) {
+            std::vector<std::string> speech = elderSpeech(step, touch, true);
+            if (speech.empty() || speechIsPreset(step)) continue;
+            std::vector<std::string> lines = wrapSpeech(speech[0], 380);
+            EXPECT_EQ(joined(lines), speech[0]) << "step " << step;
+            EXPECT_LE(lines.size(), 4u) << "step " << step << " overflows the bubble";
+            for (size_t i = 0; i < lines.size(); i++) {
+                EXPECT_LT(width(lines[i]), 380) << "step " << step << " line " << i;
+                if (i + 1 == lines.size()) continue;
+                std::string next = lines[i + 1].substr(0, lines[i + 1].find(' '));
+                EXPECT_GE(width(lines[i] + " " + next), 380) << "step " << step << " line " << i << " ended early";
+            }
+        }
+    }
+}
+
+TEST(TutorialScript, EveryTextStepSpeaksAndSilentStepsWaitForAnAction) {
+    for (int step = 0; step <= 60; step++) {
+        if (step == 21 || step == 25 || step == 58) continue;  // never entered
+        bool speaks = !elderSpeech(step, false, true).empty();
+        EXPECT_TRUE(!isTextStep(step) || speaks) << "text step " << step << " says nothing";
+        bool silent = step == 0 || step == 1 || step == 23 || step == 29 || step == 34 || step == 39 ||
+                      step == 41 || step == 43 || step == 48 || step == 60;
+        EXPECT_FALSE(silent && speaks) << "step " << step << " is silent";
+    }
+    EXPECT_FALSE(isTextStep(21));
+    EXPECT_FALSE(isTextStep(58));
+}
+
+TEST(TutorialScript, PresetSpeechesKeepTheirLinesAndTouchDropsTheEKey) {
+    EXPECT_EQ(elderSpeech(4, false, true).size(), 2u);
+    EXPECT_EQ(elderSpeech(4, true, true).size(), 1u);
+    std::vector<std::string> keyboard = elderSpeech(8, false, true), touch = elderSpeech(8, true, true);
+    ASSERT_EQ(keyboard.size(), 4u);
+    ASSERT_EQ(touch.size(), 3u);
+    EXPECT_EQ(keyboard[2], "inventory by clicking on the icon or pressing the E key.");
+    EXPECT_EQ(touch[2], "inventory by tapping the icon. Try that now.");
+    EXPECT_EQ(elderSpeech(45, false, true).size(), 3u);
+}
+
+TEST(TutorialScript, TheExitSpeechDependsOnWhetherTheMissionIsAhead) {
+    EXPECT_EQ(elderSpeech(7, false, true)[0].rfind("If you need a break from your mission, click here", 0), 0u);
+    EXPECT_EQ(elderSpeech(7, true, true)[0].rfind("If you need a break from your mission, tap here", 0), 0u);
+    EXPECT_EQ(elderSpeech(7, false, false)[0].rfind("If you would like to quit the tutorial, click here", 0), 0u);
+    EXPECT_EQ(elderSpeech(7, true, false)[0].rfind("If you would like to quit the tutorial, tap here", 0), 0u);
+}
