@@ -1,5 +1,6 @@
 // activity_helpers.h -- a wisp standing in front of a chosen object, windows opened and played
 #pragma once
+#include "activities/fire_pit.h"
 #include "activities/interaction.h"
 #include "app/input.h"
 #include "support/harness.h"
@@ -40,3 +41,18 @@ inline int inventorySaveLine(int slot) { return 10 + slot; }
 inline int placeSaveLine(int place) { return 7 + place; }
 
 inline bool sameColour(sf::Color a, sf::Color b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
+
+// Fire pit: rubs hard inside the logs until they catch, then waits while they drop in
+// and cooking begins.
+inline void lightTheFire(Harness& h) {
+    h.moveTo(500, 300);
+    h.pressLeft();
+    h.step();
+    for (int i = 0; i < 300 && firePit.FireState == 2; i++) {
+        h.moveTo(i % 2 == 0 ? 560 : 500, 300);
+        h.step();
+    }
+    h.releaseLeft();
+    for (int i = 0; i < 30 && firePit.FireState != 4; i++) h.step();
+    ASSERT_EQ(firePit.FireState, 4);
+}

@@ -1,4 +1,5 @@
 // fire_pit_test.cpp -- choosing a recipe, lighting the logs, cooking and burning a fish
+#include "activities/activity_helpers.h"
 #include "activities/fire_pit.h"
 #include "activities/interaction.h"
 #include "app/sound.h"
@@ -41,20 +42,6 @@ void rub(Harness& h, int step, int frames) {
         h.step();
     }
     h.releaseLeft();
-}
-
-// Rubs hard until the logs catch, then waits for them to drop into the pit.
-void lightTheLogs(Harness& h) {
-    h.moveTo(500, 300);
-    h.pressLeft();
-    h.step();
-    for (int i = 0; i < 300 && firePit.FireState == 2; i++) {
-        h.moveTo(i % 2 == 0 ? 560 : 500, 300);
-        h.step();
-    }
-    h.releaseLeft();
-    ASSERT_EQ(firePit.FireState, 3);
-    h.step(16);
 }
 
 }  // namespace
@@ -120,8 +107,7 @@ TEST(FirePit, ACookedFishOnThePlateIsServedAndABurntOneIsLost) {
     Harness h;
     openFirePitWith(h, {BirchLogs, RawBass});
     h.click(500, 250);
-    lightTheLogs(h);
-    ASSERT_EQ(firePit.FireState, 4) << "the logs fall for 16 steps";
+    lightTheFire(h);
     EXPECT_EQ(firePit.fishX, 500);
     EXPECT_EQ(firePit.fishY, 150);
     // Lying 100 px from the heat, the fish gains 6.4 a frame.
@@ -157,8 +143,7 @@ TEST(FirePit, AFishLeftByTheFireBurnsAndTheWindowClosesEmptyHanded) {
     Harness h;
     openFirePitWith(h, {BirchLogs, RawBass});
     h.click(500, 250);
-    lightTheLogs(h);
-    ASSERT_EQ(firePit.FireState, 4);
+    lightTheFire(h);
     firePit.fishY = 539;  // dropped right by the flames: about 21 a step
     h.step(10);
     EXPECT_TRUE(firePit.burnt);

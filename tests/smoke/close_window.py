@@ -4,22 +4,13 @@ import sys
 
 from Xlib import X, display, protocol
 
-
-def find(window, title):
-    name = window.get_wm_name()
-    if name == title:
-        return window
-    for child in window.query_tree().children:
-        found = find(child, title)
-        if found:
-            return found
-    return None
+from xwindow import find_window
 
 
 def main():
     title = sys.argv[1] if len(sys.argv) > 1 else "Thornvale"
     d = display.Display()
-    window = find(d.screen().root, title)
+    window = find_window(d.screen().root, title)
     if window is None:
         print(f"no window named {title}", file=sys.stderr)
         return 1

@@ -8,15 +8,7 @@ import time
 
 from Xlib import X, display
 
-
-def find(window, title):
-    if window.get_wm_name() == title:
-        return window
-    for child in window.query_tree().children:
-        found = find(child, title)
-        if found:
-            return found
-    return None
+from xwindow import find_window
 
 
 def main():
@@ -24,7 +16,7 @@ def main():
     d = display.Display()
     deadline = time.time() + limit
     while time.time() < deadline:
-        window = find(d.screen().root, "Thornvale")
+        window = find_window(d.screen().root, "Thornvale")
         if window is not None:
             blue, green, red = window.get_image(100, 100, 1, 1, X.ZPixmap, 0xFFFFFFFF).data[:3]
             if blue > 150 and blue > red + 30:

@@ -1,6 +1,7 @@
 // lessons_test.cpp -- the hands-on lessons: opening only the lesson's object, chopping,
 // burning the fish, and researching only a Cooked Bass
 #include "tutorial_play.h"
+#include "activities/activity_helpers.h"
 
 #include "activities/fire_pit.h"
 #include "inventory/checklist.h"
@@ -28,19 +29,6 @@ void burnTheFish(Harness& h) {
     for (int i = 0; i < 60 && !firePit.burnt; i++) h.step();
     h.releaseLeft();
     ASSERT_TRUE(firePit.burnt);
-}
-
-void lightAndDrop(Harness& h) {
-    h.moveTo(500, 300);
-    h.pressLeft();
-    h.step();
-    for (int i = 0; i < 300 && firePit.FireState == 2; i++) {
-        h.moveTo(i % 2 == 0 ? 560 : 500, 300);
-        h.step();
-    }
-    h.releaseLeft();
-    for (int i = 0; i < 30 && firePit.FireState != 4; i++) h.step();
-    ASSERT_EQ(firePit.FireState, 4);
 }
 
 void waitForClosedWindow(Harness& h) {
@@ -113,7 +101,7 @@ TEST(TutorialLessons, BurningTheFishTwiceReturnsTwiceWithFreshLogsAndFish) {
         h.click(500, 250);
         ASSERT_EQ(firePit.FireState, 2) << "the first option cooks the bass on birch";
         EXPECT_EQ(countInBag(BirchLogs) + countInBag(RawBass), 0);
-        lightAndDrop(h);
+        lightTheFire(h);
         burnTheFish(h);
         EXPECT_EQ(tutorialStepNow(), 42);
     }
