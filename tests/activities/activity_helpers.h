@@ -56,3 +56,19 @@ inline void lightTheFire(Harness& h) {
     for (int i = 0; i < 30 && firePit.FireState != 4; i++) h.step();
     ASSERT_EQ(firePit.FireState, 4);
 }
+
+// Woodcutting: press at (fromX, y), drag to (toX, releaseY) over a step, let go and run a step.
+inline void stroke(Harness& h, int fromX, int y, int toX, int releaseY) {
+    h.moveTo(fromX, y);
+    h.pressLeft();
+    h.step();
+    h.moveTo(toX, releaseY);
+    h.step();
+    h.releaseLeft();
+    h.step();
+}
+
+inline void stroke(Harness& h, int fromX, int y, int toX) { stroke(h, fromX, y, toX, y); }
+
+// One chop: a stroke from left of the trunk to right of it.
+inline void chop(Harness& h) { stroke(h, 470, 300, 520); }

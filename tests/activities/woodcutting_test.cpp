@@ -8,25 +8,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// Press at (fromX, y), drag to (toX, releaseY) over a step, let go and run a step.
-void stroke(Harness& h, int fromX, int y, int toX, int releaseY) {
-    h.moveTo(fromX, y);
-    h.pressLeft();
-    h.step();
-    h.moveTo(toX, releaseY);
-    h.step();
-    h.releaseLeft();
-    h.step();
-}
-
-void stroke(Harness& h, int fromX, int y, int toX) { stroke(h, fromX, y, toX, y); }
-
-void chop(Harness& h) { stroke(h, 470, 300, 520); }
-
-}  // namespace
-
 TEST(Woodcutting, TwentyChopsWithABronzeHatchetFellTheBirchIntoTheFirstEmptySlot) {
     Harness h;
     standBefore(h, BirchTree);
@@ -37,13 +18,7 @@ TEST(Woodcutting, TwentyChopsWithABronzeHatchetFellTheBirchIntoTheFirstEmptySlot
     EXPECT_EQ(session.Inventory[3], NoItem);
     EXPECT_TRUE(soundPlaying("tree chop"));
 
-    h.moveTo(470, 300);
-    h.pressLeft();
-    h.step();
-    h.moveTo(520, 300);
-    h.step();
-    h.releaseLeft();
-    h.step();  // the twentieth chop lands in this step
+    chop(h);  // the twentieth chop lands in its last step
     EXPECT_DOUBLE_EQ(interaction.ActivityProgress, 200);
     EXPECT_EQ(session.world.AreaContents[middlePlace], EmptyPlace) << "the tree goes at once";
     EXPECT_EQ(session.Inventory[3], BirchLogs);

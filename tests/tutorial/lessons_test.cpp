@@ -10,16 +10,6 @@
 
 namespace {
 
-void chop(Harness& h) {
-    h.moveTo(470, 300);
-    h.pressLeft();
-    h.step();
-    h.moveTo(520, 300);
-    h.step();
-    h.releaseLeft();
-    h.step();
-}
-
 // Grabs the fish from the plate and holds it right by the flames until it burns.
 void burnTheFish(Harness& h) {
     h.moveTo(firePit.fishX, firePit.fishY);
