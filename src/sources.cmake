@@ -10,8 +10,10 @@ set(THORNVALE_CORE_SOURCES
   src/app/input.cpp
   src/app/metrics.cpp
   src/app/platform.cpp
+  src/app/pointer_x11.cpp
   src/app/random.cpp
   src/app/sound.cpp
+  src/app/step_timer.cpp
   src/app/toolkit.cpp
   src/world/game_screen.cpp
   src/world/game_session.cpp

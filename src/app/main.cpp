@@ -6,6 +6,7 @@
 #include "app/input.h"
 #include "app/platform.h"
 #include "app/sound.h"
+#include "app/step_timer.h"
 #include "frontend/save_files.h"
 
 #include <SFML/Graphics.hpp>
@@ -20,14 +21,24 @@ void setWindowIcon(sf::RenderWindow& window, sf::Image& icon) {
         window.setIcon(32, 32, icon.getPixelsPtr());
 }
 
+// One pass: events, then the due steps and the picture. Returns whether a step ran.
+bool runPass(sf::RenderWindow& window) {
+    sf::Event event;
+    while (window.pollEvent(event)) handleWindowEvent(event);
+    bool loading = app.loadingScreenOn;
+    if (runLoopPass() == 0 || !window.isOpen()) return false;
+    window.display();
+    return !loading;
+}
+
+// Between steps the loop sleeps: until the next step is due, or until the pointer
+// thread queues a click, which is then handled at once as before.
 void runMainLoop(sf::RenderWindow& window) {
     while (window.isOpen()) {
-        sf::Event event;
-        while (window.pollEvent(event)) handleWindowEvent(event);
-        followWindowFocus();
-        refreshPointerSnapshot();
-        runQueuedClicks();
-        if (runDueSteps() > 0 && window.isOpen()) window.display();
+        auto start = std::chrono::steady_clock::now();
+        if (runPass(window) && stepTimerOn())
+            recordPass(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        waitForClick(msUntilStepDue());
     }
 }
 
@@ -40,6 +51,7 @@ void waitForLoaders() {
 }  // namespace
 
 int main() {
+    startStepTimer();
     prepareAudioOutput();
     ensureSavesFolder();
     sf::RenderWindow window(sf::VideoMode(1000, 600, 32), "Thornvale", sf::Style::Default);

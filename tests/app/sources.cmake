@@ -8,4 +8,5 @@ set(APP_TEST_SOURCES
   tests/app/threads_test.cpp
   tests/app/game_end_test.cpp
   tests/app/metrics_test.cpp
+  tests/app/pacing_test.cpp
 )
