@@ -11,6 +11,7 @@
 #include <cmath>
 #include <condition_variable>
 #include <deque>
+#include <fstream>
 #include <iostream>
 #include <mutex>
 
@@ -18,22 +19,32 @@ TextureCatalogue catalogue;
 
 namespace {
 
+// What the loader hands to the main thread: the file's bytes, made into a texture the
+// first time the picture is drawn, or (when the file could not be read as a picture)
+// the decoded image, which is empty when decoding failed.
 struct PendingTexture {
     std::string name;
-    std::shared_ptr<sf::Image> image;  // null when the file could not be decoded
-    sf::IntRect area;                  // part of the image; empty for the whole image
+    std::shared_ptr<const std::vector<char>> bytes;  // the PNG file, drawn later
+    sf::Vector2u size;                 // its picture size, from the PNG header
+    std::shared_ptr<sf::Image> image;  // decoded at once; null when it failed
+    sf::IntRect area;                  // part of the picture; empty for the whole picture
     uint8_t alpha = 255;               // tint right after loading
 };
 
 std::mutex pendingMutex;
-std::condition_variable pendingTaken;  // the main thread made textures of what was pending
+std::condition_variable pendingTaken;  // the main thread made entries of what was pending
 std::deque<PendingTexture> pending;
-size_t pendingBytes = 0;               // pixels decoded and waiting, bytes
+size_t pendingBytes = 0;               // waiting in the queue, bytes
 size_t pendingLimit = SIZE_MAX;        // the loader waits while this much is waiting
 
-size_t imageBytes(const PendingTexture& job) {
+// The pictures of the first screen are made while the loading screen still shows, so
+// the title's first step decodes nothing.
+const char* const madeWhileLoading[] = {"background", "cloud 1", "cloud 2", "cloud 3", "cloud 4",
+                                        "cloud 5", "title", "p", "l", "a", "y", "play shadow", "main menu"};
+
+size_t queuedBytes(const PendingTexture& job) {
+    if (job.bytes) return job.bytes->size();
     if (!job.image) return 0;
-    if (job.area.width > 0) return size_t(job.area.width) * job.area.height * 4;
     return size_t(job.image->getSize().x) * job.image->getSize().y * 4;
 }
 
@@ -45,47 +56,98 @@ std::shared_ptr<sf::Image> decode(const char* code) {
     return image;
 }
 
-// A loader that runs far ahead of the main thread would hold every decoded image
-// and every texture at once; it waits instead while enough is waiting.
+uint32_t bigEndian(const std::vector<char>& b, size_t at) {
+    uint32_t v = 0;
+    for (size_t i = at; i < at + 4; i++) v = v << 8 | static_cast<uint8_t>(b[i]);
+    return v;
+}
+
+// A PNG file's bytes and picture size; nothing for a file that is not a readable PNG,
+// which is then decoded at once so that its failure shows while loading.
+std::shared_ptr<const std::vector<char>> readPng(const char* code, sf::Vector2u& size) {
+    std::ifstream file(assetPath(code), std::ios::binary);
+    if (!file) return nullptr;
+    auto bytes = std::make_shared<std::vector<char>>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    static const char signature[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR";
+    if (bytes->size() < 24 || !std::equal(signature, signature + 16, bytes->begin())) return nullptr;
+    size = sf::Vector2u(bigEndian(*bytes, 16), bigEndian(*bytes, 20));
+    if (size.x == 0 || size.y == 0 || size.x > 8192 || size.y > 8192) return nullptr;
+    return bytes;
+}
+
+PendingTexture readPicture(const std::string& name, const char* code, sf::IntRect area, uint8_t alpha) {
+    PendingTexture job{name, nullptr, {}, nullptr, area, alpha};
+    job.bytes = readPng(code, job.size);
+    if (!job.bytes) job.image = decode(code);
+    return job;
+}
+
+// A loader that runs far ahead of the main thread would hold every picture at once;
+// it waits instead while enough is waiting.
 void queue(PendingTexture job) {
     std::unique_lock<std::mutex> lock(pendingMutex);
     while (pendingBytes >= pendingLimit && !app.quitRequested)
         pendingTaken.wait_for(lock, std::chrono::milliseconds(20));  // quitting never notifies
-    pendingBytes += imageBytes(job);
+    pendingBytes += queuedBytes(job);
     pending.push_back(std::move(job));
 }
 
 void queueEntries(const ImageEntry* entries, int count) {
     for (int i = 0; i < count && !app.quitRequested; i++)
-        queue({entries[i].name, decode(entries[i].code), {}, entries[i].alpha});
+        queue(readPicture(entries[i].name, entries[i].code, {}, entries[i].alpha));
 }
 
 void queueToolTiles() {
     for (const ToolSheet& sheet : toolSheets) {
-        std::shared_ptr<sf::Image> image = decode(sheet.code);
+        PendingTexture sheetFile = readPicture("", sheet.code, {}, 255);
         for (int cell = 0; cell < 16; cell++) {
             int tile = sheet.firstTile + cell;
             if (!toolTileHasPiece(tile)) continue;
-            sf::IntRect area(75 * (cell % 4), 75 * (cell / 4), 75, 75);
-            queue({"tool " + std::to_string(tile), image, area, 255});
+            PendingTexture job = sheetFile;
+            job.name = "tool " + std::to_string(tile);
+            job.area = sf::IntRect(75 * (cell % 4), 75 * (cell / 4), 75, 75);
+            queue(std::move(job));
         }
     }
 }
 
-void createTexture(const PendingTexture& job) {
+void fillTexture(sf::Texture& texture, const sf::Image& image, const sf::IntRect& area) {
+    if (area.width > 0) texture.loadFromImage(image, area);
+    else texture.loadFromImage(image);
+    texture.setSmooth(true);
+}
+
+// Decodes a picture kept as file bytes into its texture, on its first draw.
+void makeTexture(SpriteEntry& entry) {
+    if (!entry.source) return;
+    sf::Image image;
+    if (image.loadFromMemory(entry.source->data(), entry.source->size()))
+        fillTexture(*entry.texture, image, entry.sourceArea);
+    entry.source.reset();
+}
+
+void createEntry(const PendingTexture& job) {
     auto texture = std::make_unique<sf::Texture>();
-    if (job.image) {
-        if (job.area.width > 0) texture->loadFromImage(*job.image, job.area);
-        else texture->loadFromImage(*job.image);
-    }
-    texture->setSmooth(true);
     SpriteEntry entry;
     entry.texture = texture.get();
-    entry.sprite.setTexture(*texture, true);
-    sf::Vector2u size = texture->getSize();
+    entry.sprite.setTexture(*texture);
+    sf::Vector2u size = job.size;
+    if (job.area.width > 0) size = sf::Vector2u(job.area.width, job.area.height);
+    if (job.bytes) {
+        entry.source = job.bytes;
+        entry.sourceArea = job.area;
+        entry.sprite.setTextureRect(sf::IntRect(0, 0, size.x, size.y));
+    } else {
+        if (job.image) fillTexture(*texture, *job.image, job.area);
+        texture->setSmooth(true);
+        entry.sprite.setTexture(*texture, true);
+        size = texture->getSize();
+    }
     entry.sprite.setOrigin(size.x / 2.0f, size.y / 2.0f);
     entry.colour = sf::Color(255, 255, 255, job.alpha);
     entry.sprite.setColor(entry.colour);
+    for (const char* name : madeWhileLoading)
+        if (job.name == name) makeTexture(entry);
     catalogue.textures[job.name] = std::move(texture);
     catalogue.sprites[job.name] = std::move(entry);
     if (job.name == "cloud 5") placeStartingClouds();
@@ -119,11 +181,11 @@ int createPendingTextures() {
         jobs.swap(pending);
     }
     for (PendingTexture& job : jobs) {
-        createTexture(job);
+        createEntry(job);
         addLoadProgress();
         std::lock_guard<std::mutex> lock(pendingMutex);
-        pendingBytes -= imageBytes(job);
-        job.image.reset();  // the decoded pixels go as soon as their texture exists
+        pendingBytes -= queuedBytes(job);
+        job.image.reset();  // decoded pixels go as soon as their texture exists
     }
     pendingTaken.notify_all();
     return static_cast<int>(jobs.size());
@@ -135,6 +197,12 @@ void clearCatalogue() {
     pendingBytes = 0;
     catalogue.sprites.clear();
     catalogue.textures.clear();
+}
+
+SpriteEntry& loadedSprite(const std::string& name) {
+    SpriteEntry& entry = spriteEntry(name);
+    makeTexture(entry);
+    return entry;
 }
 
 SpriteEntry& spriteEntry(const std::string& name) {
@@ -202,6 +270,7 @@ void drawSprite(const std::string& name, double x, double y) {
     entry.y = y;
     entry.sprite.setPosition(static_cast<float>(x), static_cast<float>(y));
     if (!entry.texture) return;  // a name that was never loaded
+    makeTexture(entry);
     chooseFilter(entry, drawTarget());
     if (coverActive()) drawUncovered(entry, drawTarget());
     else drawTarget().draw(entry.sprite);

@@ -5,12 +5,17 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 struct SpriteEntry {
     sf::Sprite sprite;                  // shows the whole texture of the same name, origin at its centre
     sf::Color colour = sf::Color::White; // the last tint given through the catalogue
     double x = 0, y = 0;                // where it was last drawn
     sf::Texture* texture = nullptr;     // the texture shown, so a draw can pick its filter
+    // Until its first draw a picture is kept as its file's bytes (a tenth of its pixels);
+    // the texture is made then.
+    std::shared_ptr<const std::vector<char>> source;
+    sf::IntRect sourceArea;             // the part of the file's picture; empty for all of it
 };
 
 struct TextureCatalogue {
@@ -20,10 +25,11 @@ struct TextureCatalogue {
 
 extern TextureCatalogue catalogue;
 
-// Loading. The loader thread only decodes files into images; the textures are
-// made on the main thread (createPendingTextures, run by the loading screen),
-// because Mesa's software renderer crashes now and then when a second thread
-// creates textures while the main thread draws.
+// Loading. The loader thread only reads files; the catalogue entries are made on the
+// main thread (createPendingTextures, run by the loading screen), and each texture on
+// the main thread when its picture is first drawn, because Mesa's software renderer
+// crashes now and then when a second thread creates textures while the main thread
+// draws. Pictures that are never shown cost only their file's bytes.
 // waitingLimitBytes: the loader waits while this many bytes of decoded pixels wait
 // for their textures (the game's loader thread); unlimited when run in one thread.
 void textureLoaderThread(size_t waitingLimitBytes = SIZE_MAX);
@@ -40,4 +46,5 @@ void colourSprite(const std::string& name, sf::Color colour);
 void scaleSprite(const std::string& name, double s);
 void rotateSprite(const std::string& name, double degrees);
 SpriteEntry& spriteEntry(const std::string& name);
+SpriteEntry& loadedSprite(const std::string& name);  // with its texture made, as a draw leaves it
 bool catalogueHas(const std::string& name);

@@ -38,7 +38,7 @@ void startupLoad() {
 namespace {
 // Decoded images waiting for the main thread to make their textures: enough for a
 // step's worth of the largest pictures, far less than all of them at once.
-constexpr size_t texturesWaitingLimit = 6 * 1024 * 1024;
+constexpr size_t texturesWaitingLimit = 3 * 1024 * 1024;
 }  // namespace
 
 void startLoaderThreads() {

@@ -87,7 +87,7 @@ TEST(Pacing, SpritesKeepEveryPixelWhicheverFilterTheyAreDrawnWith) {
         {"wisp", 333.25, 400, 1.0, false},    {"play shadow", 550, 500, 1.5, false},
     };
     for (const Draw& d : draws) {
-        SpriteEntry& entry = spriteEntry(d.name);
+        SpriteEntry& entry = loadedSprite(d.name);
         scaleSprite(d.name, d.scale);
         shadeView(255);
         entry.texture->setSmooth(true);
