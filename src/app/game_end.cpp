@@ -195,6 +195,7 @@ void showMissionComplete() {
         app.inGame = false;
         gameEnd.endStage = 0;
         session.MissionComplete = false;
+        restorePlayerVolumes();
     }
 }
 
