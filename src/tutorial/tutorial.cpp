@@ -49,11 +49,8 @@ bool oneOf(int s, std::initializer_list<int> steps) {
 
 bool isWalkOutStep(int s) { return oneOf(s, {15, 24, 30, 35, 44}); }
 
-// Control is on while no window is on screen and the wisp is not walking between
-// areas; a closing window and an ending walk hand it back themselves.
-void giveControl() {
-    session.player.controlEnabled = !interactionActive() && !session.player.inTransition;
-}
+// Control is on while no window is on screen; a closing window hands it back itself.
+void giveControl() { session.player.controlEnabled = !interactionActive(); }
 void takeControl() { session.player.controlEnabled = false; }
 
 // Steps 21, 25 and 58 are never entered.
