@@ -195,7 +195,6 @@ void showMissionComplete() {
         app.inGame = false;
         gameEnd.endStage = 0;
         session.MissionComplete = false;
-        restorePlayerVolumes();
     }
 }
 

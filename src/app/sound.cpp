@@ -65,14 +65,19 @@ void fadeSound(sf::Music* music, FadeRequest* fade, std::atomic<bool>* busy) {
     fadeThreadsRunning--;
 }
 
-// The caller holds the sound's busy mark.
-void startFade(const std::string& name, int target, int durationMs) {
+void requestFade(const std::string& name, int target, int durationMs) {
     FadeRequest& fade = *soundState.fadeRequests.at(name);
     fade.target = std::clamp(target, 0, 100);
     fade.durationMs = durationMs;
     fade.request++;
+}
+
+// The caller holds the sound's busy mark.
+void launchFade(const std::string& name) {
     fadeThreadsRunning++;
-    std::thread(fadeSound, find(name), &fade, soundState.fadeBusy.at(name).get()).detach();
+    std::thread(fadeSound, find(name), soundState.fadeRequests.at(name).get(),
+                soundState.fadeBusy.at(name).get())
+        .detach();
 }
 
 }  // namespace
@@ -177,21 +182,18 @@ void fadeTo(const std::string& name, int target, int durationMs) {
     auto busy = soundState.fadeBusy.find(name);
     bool idle = false;
     if (busy == soundState.fadeBusy.end() || !busy->second->compare_exchange_strong(idle, true)) return;
-    startFade(name, target, durationMs);
+    requestFade(name, target, durationMs);
+    launchFade(name);
 }
 
+// The request is made before the busy mark is tried: a fade that is just ending
+// either sees it and goes on, or has already let go of the mark for a new one.
 void turnFadeTo(const std::string& name, int target, int durationMs) {
     auto busy = soundState.fadeBusy.find(name);
     if (busy == soundState.fadeBusy.end()) return;
+    requestFade(name, target, durationMs);
     bool idle = false;
-    if (busy->second->compare_exchange_strong(idle, true)) {
-        startFade(name, target, durationMs);
-        return;
-    }
-    FadeRequest& fade = *soundState.fadeRequests.at(name);
-    fade.target = std::clamp(target, 0, 100);
-    fade.durationMs = durationMs;
-    fade.request++;  // the running fade turns towards it
+    if (busy->second->compare_exchange_strong(idle, true)) launchFade(name);
 }
 
 // Focus changes turn a fade still running, so a quick switch away and back always
