@@ -11,6 +11,7 @@
 #include "app/toolkit.h"
 #include "frontend/save_game.h"
 #include "inventory/hover.h"
+#include "inventory/hud.h"
 #include "inventory/inventory.h"
 #include "world/game_session.h"
 #include "world/kinds.h"
@@ -151,15 +152,17 @@ void coolGauge() {
     gauge() -= std::max(fire.minimumFall, gauge() / fire.fallDivisor);
 }
 
-void drawLighting() {
+void drawLighting(bool paused) {
     drawSprite(logsTexture(), 493, 300);
     drawGauge("gauge fire");
+    if (paused) return;
     if (pointer.leftDown && pointerOnLogs()) rubLogs();
     coolGauge();
 }
 
-void drawLogsDropping() {
+void drawLogsDropping(bool paused) {
     drawSprite(logsTexture(), 493, 300 + firePit.dropOffset);
+    if (paused) return;
     firePit.dropOffset += 15;
     if (firePit.dropOffset <= 225) return;
     firePit.FireState = 4;
@@ -206,6 +209,15 @@ void moveHeldFish() {
     if (pointerOut || !insideWindowRegion(firePit.fishX, firePit.fishY)) firePit.fishHeld = false;
 }
 
+// Held, the fish follows the pointer; lying, it is pulled back inside the window.
+void moveFish() {
+    if (firePit.fishHeld) moveHeldFish();
+    if (!firePit.fishHeld) {
+        firePit.fishX = std::clamp(firePit.fishX, 201, 799);
+        firePit.fishY = std::clamp(firePit.fishY, 121, 539);
+    }
+}
+
 void drawFish() {
     if (gauge() >= burntAbove) return;
     drawSprite(fishTexture(gauge() >= cookedFrom), firePit.fishX, firePit.fishY);
@@ -234,17 +246,14 @@ void burnFish() {
     }
 }
 
-void drawCooking() {
+void drawCooking(bool paused) {
     if (!interaction.flyActive && !firePit.burnt) playSound("fire sizzle", false);
     drawSprite(std::string("interact fire ") + woodNames[firePit.logKind], 493, 525);
     drawGauge("gauge cooking");
     drawSprite("plate", 500, 150);
-    if (firePit.fishHeld) moveHeldFish();
-    if (!firePit.fishHeld) {
-        firePit.fishX = std::clamp(firePit.fishX, 201, 799);
-        firePit.fishY = std::clamp(firePit.fishY, 121, 539);
-    }
+    if (!paused) moveFish();
     drawFish();
+    if (paused) return;
     heatFish();
     burnFish();
 }
@@ -259,12 +268,15 @@ void openFirePit() {
     }
 }
 
+// The help page is the game's pause: behind it the fire, its gauges and the fish
+// are drawn as they are and stand still.
 void drawFirePit() {
+    bool paused = helpOpen();
     switch (firePit.FireState) {
         case 1: drawMenu(); break;
-        case 2: drawLighting(); break;
-        case 3: drawLogsDropping(); break;
-        default: drawCooking(); break;
+        case 2: drawLighting(paused); break;
+        case 3: drawLogsDropping(paused); break;
+        default: drawCooking(paused); break;
     }
 }
 

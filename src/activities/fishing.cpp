@@ -8,10 +8,8 @@
 #include "app/platform.h"
 #include "app/random.h"
 #include "app/sound.h"
-#include "frontend/save_game.h"
 #include "inventory/hud.h"
 #include "tutorial/tutorial.h"
-#include "world/game_session.h"
 #include "world/kinds.h"
 
 #include <cmath>
@@ -73,25 +71,13 @@ void drawBobber() {
     }
 }
 
-void finishPond() {
-    interaction.ActivityProgress = activityDone;
-    if (interaction.closeScheduled) return;
-    closeInteraction(finishCloseDelayMs);
-    stopSound("pond ripple");
-    session.world.AreaContents[placeOfWisp()] = EmptyPlace;
-    if (interaction.itemGranted) return;
-    interaction.itemGranted = true;
-    grantItem(interaction.selectedKind);  // pond kind k yields raw fish k
-    saveGame();
-}
-
 // On the ripples progress grows; off them it keeps 99.5 % a step, but never once the
 // catch is made and the window waits to close.
 void catchOrLose() {
     double& progress = interaction.ActivityProgress;
     if (pointerOnRipples()) {
         progress += app.inTutorial ? tutorialCatchGain : catchGain(interaction.ToolAdvantage);
-        if (progress >= activityDone) finishPond();
+        if (progress >= activityDone) finishGathering();
     } else if (progress > 0 && !interaction.closeScheduled) {
         progress -= progress / 200;
     }

@@ -223,7 +223,6 @@ void openInteraction() {
     else prepareStation(kind);
 
     w.ActivityProgress = 0;
-    mining.miningDone = false;
     w.itemGranted = false;
     // A close still pending from the last opening (Esc beat the 500 ms) must not end this one.
     w.closeScheduled = false;
@@ -311,11 +310,15 @@ void drawFlyingItem() {
     }
 }
 
+// The one ending of woodcutting, mining and fishing. The object leaves its place, its
+// item goes into the bag and both are saved in the same moment, so nothing that
+// closes the window afterwards (Esc, a tap, the exit button) can part them.
 void finishGathering() {
     InteractionState& w = interaction;
     w.ActivityProgress = activityDone;
     if (w.closeScheduled) return;
     closeInteraction(finishCloseDelayMs);
+    if (isPond(w.selectedKind)) stopSound("pond ripple");  // the catch silences the water
     session.world.AreaContents[placeOfWisp()] = EmptyPlace;
     if (!w.itemGranted) {
         w.itemGranted = true;

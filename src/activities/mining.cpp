@@ -7,8 +7,6 @@
 #include "app/input.h"
 #include "app/random.h"
 #include "app/sound.h"
-#include "frontend/save_game.h"
-#include "world/game_session.h"
 #include "world/kinds.h"
 
 #include <cmath>
@@ -49,28 +47,9 @@ void pulseCircle() {
     drawSprite("interact rock hit circle", mining.hitCircleX, mining.hitCircleY);
 }
 
-// The rock is removed and saved in the step of the last hit; the ore follows one
-// step later with a save of its own, even when the bag has no room for it.
-void handOverOre() {
-    if (!mining.miningDone || interaction.itemGranted) return;
-    mining.miningDone = false;
-    interaction.itemGranted = true;
-    grantItem(interaction.selectedKind);  // rock kind k yields ore k
-    saveGame();
-}
-
 bool pointerOnCircle() {
     double dx = pointer.pointerX - mining.hitCircleX, dy = pointer.pointerY - mining.hitCircleY;
     return static_cast<int>(std::sqrt(dx * dx + dy * dy)) < hitRadius;
-}
-
-void finishRock() {
-    interaction.ActivityProgress = activityDone;
-    if (interaction.closeScheduled) return;
-    mining.miningDone = true;
-    closeInteraction(finishCloseDelayMs);
-    session.world.AreaContents[placeOfWisp()] = EmptyPlace;
-    saveGame();
 }
 
 }  // namespace
@@ -92,7 +71,6 @@ void startMining(int rock) {
     mining.hitCircleAlpha = fullAlpha;
     mining.hitCircleStep = -5;
     mining.hitsSinceOpen = 0;
-    mining.miningDone = false;
     interaction.itemGranted = false;
 }
 
@@ -109,11 +87,10 @@ void onRockPress() {
     int before = app.inTutorial ? tutorialHitsBeforeMoving : hitsBeforeMoving;
     if (r < chance && mining.hitsSinceOpen >= before) placeHitCircle(interaction.selectedKind);
     interaction.ActivityProgress += app.inTutorial ? tutorialHitGain : hitGain(interaction.ToolAdvantage);
-    if (interaction.ActivityProgress >= activityDone) finishRock();
+    if (interaction.ActivityProgress >= activityDone) finishGathering();
 }
 
 void updateMining() {
     if (!rockOpen()) return;
     pulseCircle();
-    handOverOre();
 }

@@ -7,7 +7,6 @@ struct MiningState {
     int32_t hitCircleAlpha = 255;            // circle opacity, 45..255
     int32_t hitCircleStep = -5;              // opacity change per step: -5 fading, +10 returning
     int32_t hitsSinceOpen = 0;               // hits inside the circle since the window opened
-    bool miningDone = false;                 // the rock is finished; the ore follows next step
 };
 
 extern MiningState mining;

@@ -244,7 +244,7 @@ void glow(SmithingPiece& p) {
 void stepLoosePiece(int i) {
     SmithingPiece& p = smithing.pieces[i];
     if (dragged(i)) followPointer(p);
-    if (dragged(i) && !pointer.pressLatch) letGo(p);
+    if (dragged(i) && !pointer.leftDown) letGo(p);  // the left button carries, as with the fish
     if (dragged(i)) return;
     drawPiece(p, !inEmbers(p));
     glow(p);  // a piece that snapped in just now flashes its frame once

@@ -23,6 +23,8 @@ void readCheatFile() {
     };
     std::string line;
     while (std::getline(in, line)) {
+        // A file written with CR LF line ends: the CR is part of the line end.
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         for (const auto& entry : table) {
             if (line == entry.line) {
                 cheats.*entry.flag = true;

@@ -186,8 +186,11 @@ void dispatchClick() {
     if (app.loadingScreenOn) return;
     if (app.inGame) {
         if (touchMode) tapPending = true;
+        // A press made while the help page was open belongs to the page, even when
+        // it closed the page (a touch outside it): the window behind never gets it.
+        bool forHelpPage = helpOpen();
         handleGameClick();
-        onInteractionPress();
+        if (!forHelpPage) onInteractionPress();
         if (tapPending) {
             tapPending = false;
             if (session.player.controlEnabled && !helpOpen() && !interactionActive())

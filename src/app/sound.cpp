@@ -30,23 +30,54 @@ const std::string& categoryOf(const std::string& name) {
 
 float clampVolume(double v) { return static_cast<float>(std::clamp(v, 0.0, 100.0)); }
 
-void fadeSound(std::string name, int target, int durationMs) {
-    sf::Music* music = find(name);
-    double v = music->getVolume();
-    int start = static_cast<int>(std::floor(v));
-    int steps = static_cast<int>(std::abs(start - target));
+enum class FadeEnd { Reached, Turned, Quit };
+
+// Moves the volume one whole unit at a time, evenly over the duration, towards the
+// target of the request it was started for; a newer request turns it.
+FadeEnd runFade(sf::Music* music, const FadeRequest& fade, int request) {
+    int target = fade.target, durationMs = fade.durationMs;
+    int start = static_cast<int>(std::floor(music->getVolume()));
+    int steps = std::abs(start - target);
     int direction = start - target <= 0 ? 1 : -1;
     for (int i = 0; i < steps; i++) {
-        if (app.quitRequested) {
-            fadeThreadsRunning--;
-            return;  // the busy mark stays; the program is closing
-        }
+        if (app.quitRequested) return FadeEnd::Quit;
+        if (fade.request != request) return FadeEnd::Turned;
         music->setVolume(clampVolume(music->getVolume() + direction));
         std::this_thread::sleep_for(std::chrono::milliseconds(durationMs / steps));
     }
+    if (fade.request != request) return FadeEnd::Turned;
     music->setVolume(clampVolume(target));
-    *soundState.fadeBusy[name] = false;
+    return FadeEnd::Reached;
+}
+
+// One thread per sound at a time, marked busy while it runs. A request that comes
+// while the fade is ending picks the thread up again, unless a new one took it.
+void fadeSound(sf::Music* music, FadeRequest* fade, std::atomic<bool>* busy) {
+    for (;;) {
+        int request = fade->request;
+        FadeEnd end = runFade(music, *fade, request);
+        if (end == FadeEnd::Quit) break;  // the busy mark stays; the program is closing
+        if (end == FadeEnd::Turned) continue;
+        *busy = false;
+        bool idle = false;
+        if (fade->request == request || !busy->compare_exchange_strong(idle, true)) break;
+    }
     fadeThreadsRunning--;
+}
+
+void requestFade(const std::string& name, int target, int durationMs) {
+    FadeRequest& fade = *soundState.fadeRequests.at(name);
+    fade.target = std::clamp(target, 0, 100);
+    fade.durationMs = durationMs;
+    fade.request++;
+}
+
+// The caller holds the sound's busy mark.
+void launchFade(const std::string& name) {
+    fadeThreadsRunning++;
+    std::thread(fadeSound, find(name), soundState.fadeRequests.at(name).get(),
+                soundState.fadeBusy.at(name).get())
+        .detach();
 }
 
 }  // namespace
@@ -75,6 +106,7 @@ void soundLoaderThread() {
         soundState.soundNames.push_back(entry.name);
         soundState.soundCategory[entry.name] = entry.category;
         soundState.fadeBusy[entry.name] = std::make_unique<std::atomic<bool>>(false);
+        soundState.fadeRequests[entry.name] = std::make_unique<FadeRequest>();
         if (entry.loops) setSoundLoop(entry.name, true);
         addLoadProgress();
     }
@@ -96,6 +128,7 @@ void destroySounds() {
     soundState.soundNames.clear();
     soundState.soundCategory.clear();
     soundState.fadeBusy.clear();
+    soundState.fadeRequests.clear();
 }
 
 bool playSound(const std::string& name, bool restart) {
@@ -147,18 +180,41 @@ int targetVolume(const std::string& name) {
 
 void fadeTo(const std::string& name, int target, int durationMs) {
     auto busy = soundState.fadeBusy.find(name);
-    if (busy == soundState.fadeBusy.end() || *busy->second) return;
-    *busy->second = true;
-    fadeThreadsRunning++;
-    std::thread(fadeSound, name, std::clamp(target, 0, 100), durationMs).detach();
+    bool idle = false;
+    if (busy == soundState.fadeBusy.end() || !busy->second->compare_exchange_strong(idle, true)) return;
+    requestFade(name, target, durationMs);
+    launchFade(name);
 }
 
+// The request is made before the busy mark is tried: a fade that is just ending
+// either sees it and goes on, or has already let go of the mark for a new one.
+void turnFadeTo(const std::string& name, int target, int durationMs) {
+    auto busy = soundState.fadeBusy.find(name);
+    if (busy == soundState.fadeBusy.end()) return;
+    requestFade(name, target, durationMs);
+    bool idle = false;
+    if (busy->second->compare_exchange_strong(idle, true)) launchFade(name);
+}
+
+// Focus changes turn a fade still running, so a quick switch away and back always
+// ends at the player's volumes, and away again always ends in silence.
 void pauseAudio() {
-    for (const std::string& name : soundState.soundNames) fadeTo(name, 0, 500);
+    for (const std::string& name : soundState.soundNames) turnFadeTo(name, 0, 500);
 }
 
 void resumeAudio() {
-    for (const std::string& name : soundState.soundNames) fadeTo(name, targetVolume(name), 500);
+    for (const std::string& name : soundState.soundNames) turnFadeTo(name, targetVolume(name), 500);
+}
+
+// A game left while a sound fades (the rain dying away at the end of a shower) must
+// not pass the faded volume on to the next game. Without the focus the sounds stay
+// quiet; regaining it brings them to these volumes.
+void restorePlayerVolumes() {
+    if (!app.windowFocused) return;
+    for (const std::string& name : soundState.soundNames) {
+        if (fadeRunning(name)) turnFadeTo(name, targetVolume(name), 0);
+        else setSoundVolume(name, targetVolume(name));
+    }
 }
 
 bool soundPlaying(const std::string& name) {

@@ -13,6 +13,7 @@
 #include "inventory/inventory.h"
 #include "world/game_session.h"
 #include "world/kinds.h"
+#include "world/player.h"
 
 #include <string>
 
@@ -72,7 +73,7 @@ void drawChecklistTooltip() {
 // Every kind at 100: the game-end sequence takes the screen and both side pages close.
 void completeMission() {
     session.MissionComplete = true;
-    session.player.controlEnabled = false;
+    giveWispToEnding();
     gameEnd.endStage = 1;
     toggleInventory(true);
     toggleChecklist(true);

@@ -111,6 +111,7 @@ void leaveGame() {
     if (app.inTutorial) return leaveTutorial();
     playSound("exit", true);
     stopWorldSounds();
+    restorePlayerVolumes();
     for (const char* cloud : {"cloud 1", "cloud 2", "cloud 3", "cloud 4", "cloud 5"})
         colourSprite(cloud, sf::Color(255, 255, 255, 255));
     app.showMainMenu = true;

@@ -435,9 +435,10 @@ void onTutorialClick() {
         tapPending = false;
         advanceTextStep();
     }
+    bool forHelpPage = helpOpen();  // such a press never reaches the window behind
     handleGameClick();
     if (!app.inTutorial) return;  // the exit button was pressed
-    onInteractionPress();
+    if (!forHelpPage) onInteractionPress();
     if (!tapPending) return;
     tapPending = false;
     if (session.player.controlEnabled && !helpOpen() && !interactionActive()) onTutorialTap(pointer.pointerX);

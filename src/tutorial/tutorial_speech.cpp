@@ -7,6 +7,7 @@
 #include "app/input.h"
 #include "app/random.h"
 #include "app/toolkit.h"
+#include "world/game_session.h"
 
 #include <sstream>
 
@@ -108,7 +109,11 @@ void drawArrowForStep(int step) {
     }
 }
 
+// The reading time counts from when the step's words were shown: not before the
+// step's setup has run (a second Enter in the same pass finds it still to run), and
+// not while the wisp is still walking into the lesson's area.
 bool promptReady() {
+    if (tutorial.stepEntered || session.player.inTransition) return false;
     return isTextStep(tutorial.tutorialStep) &&
            nowMs() - tutorial.stepStartTime >= tutorial.readDelay + promptExtraMs;
 }

@@ -222,6 +222,18 @@ void onTap(int x) {
     p.touchTargetX = x >= 1 && x < leftLimit ? leftLimit : x;
 }
 
+// The ending glides the wisp to the middle of the area it is in and keeps it to the
+// end, so a walk out of the area stops where it is: no next area is chosen or saved,
+// the screen lightens again, and nothing hands control back.
+void giveWispToEnding() {
+    PlayerState& p = session.player;
+    p.controlEnabled = false;
+    p.inTransition = false;
+    p.nextAreaChosen = true;
+    p.touchTargetX = 0;
+    p.moveLeftHeld = p.moveRightHeld = false;
+}
+
 void resetPlayTimerReference() { session.player.playTimerReference = nowMs(); }
 
 void resetWispMotion() { wisp = WispMotion{}; }

@@ -21,3 +21,4 @@ void onTap(int x);            // touch: walk to an object, off the right edge, o
 void resetPlayTimerReference();
 void resetWispMotion();       // tests boot the program repeatedly
 void prepareNewGamePlayer();  // the wisp's new-game state: high above, the beam about to come
+void giveWispToEnding();      // the mission is complete: the ending moves the wisp from now on

@@ -3,6 +3,7 @@
 #include "activities/fire_pit.h"
 #include "activities/interaction.h"
 #include "app/sound.h"
+#include "inventory/hud.h"
 #include "support/harness.h"
 #include "world/game_session.h"
 #include "world/kinds.h"
@@ -154,4 +155,63 @@ TEST(FirePit, AFishLeftByTheFireBurnsAndTheWindowClosesEmptyHanded) {
     EXPECT_NE(interaction.windowPhase, WindowPhase::Open);
     EXPECT_EQ(countInBag(CookedBass), 0);
     EXPECT_FALSE(soundPlaying("fire sizzle"));
+}
+
+// The help page is the pause menu: behind it the logs neither warm nor cool.
+TEST(FirePit, BehindTheHelpPageRubbingTheLogsWarmsNothing) {
+    Harness h;
+    openFirePitWith(h, {BirchLogs, RawBass});
+    h.click(500, 250);
+    ASSERT_EQ(firePit.FireState, 2);
+    rub(h, 60, 10);
+    double warmed = interaction.ActivityProgress;
+    ASSERT_GT(warmed, 20);
+    h.click(820, 35);  // help
+    ASSERT_TRUE(helpOpen());
+    double paused = interaction.ActivityProgress;  // the help press's own step cooled it once
+    rub(h, 60, 100);  // holding and moving inside the logs, under the page
+    h.step(50);
+    EXPECT_DOUBLE_EQ(interaction.ActivityProgress, paused) << "neither rubbed nor cooled";
+    EXPECT_EQ(firePit.FireState, 2);
+    h.click(820, 35);
+    ASSERT_FALSE(helpOpen());
+    h.step(5);
+    EXPECT_LT(interaction.ActivityProgress, paused) << "once closed, the gauge falls again";
+}
+
+// A fish lying by the fire neither cooks nor burns while the game is paused.
+TEST(FirePit, BehindTheHelpPageTheFishStandsStill) {
+    Harness h;
+    openFirePitWith(h, {BirchLogs, RawBass});
+    h.click(500, 250);
+    lightTheFire(h);
+    // Take the fish off the plate and lay it 100 px from the heat: 6.4 a step.
+    h.moveTo(500, 150);
+    h.pressLeft();
+    h.step();
+    h.moveTo(500, 450);
+    h.step();
+    h.releaseLeft();
+    h.step();
+    ASSERT_FALSE(firePit.fishHeld);
+    ASSERT_EQ(firePit.fishY, 450);
+    h.click(820, 35);  // help
+    ASSERT_TRUE(helpOpen());
+    double paused = interaction.ActivityProgress;
+    ASSERT_LT(paused, 152);
+    h.step(100);  // long enough to burn it twice over
+    EXPECT_DOUBLE_EQ(interaction.ActivityProgress, paused);
+    EXPECT_FALSE(firePit.burnt);
+    EXPECT_EQ(interaction.windowPhase, WindowPhase::Open);
+    h.moveTo(500, 450);  // a press on the fish under the page does not pick it up
+    h.pressLeft();
+    h.step();
+    h.moveTo(520, 300);
+    h.step();
+    h.releaseLeft();
+    EXPECT_FALSE(firePit.fishHeld);
+    EXPECT_EQ(firePit.fishY, 450);
+    h.click(820, 35);  // closed: in this press's step the fish cooks on where it lies
+    ASSERT_FALSE(helpOpen());
+    EXPECT_NEAR(interaction.ActivityProgress, paused + 6.4, 1e-9);
 }

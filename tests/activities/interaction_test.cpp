@@ -4,6 +4,8 @@
 #include "activity_helpers.h"
 #include "app/platform.h"
 #include "app/sound.h"
+#include "inventory/hud.h"
+#include "activities/mining.h"
 #include "inventory/checklist.h"
 #include "inventory/inventory.h"
 #include "world/kinds.h"
@@ -288,6 +290,30 @@ TEST(Interaction, TouchTapsOnTheHudBarAndOpenSidePagesDoNotClose) {
 
     h.tap(60, 300);  // the same spot with the page closed
     EXPECT_TRUE(windowIs(WindowPhase::Closing));
+}
+
+// Touch: with help open over a window, the tap outside the panel is the help page's.
+TEST(Interaction, TouchTapThatClosesTheHelpPageLeavesTheWindowAndItsProgress) {
+    Harness h;
+    standBefore(h, BronzeRock);
+    touchMode = true;
+    openWindow(h);
+    for (int i = 0; i < 3; i++) {
+        mining.hitsSinceOpen = 0;  // the circle stays where it is
+        h.tap(mining.hitCircleX + i, mining.hitCircleY);
+    }
+    double progress = interaction.ActivityProgress;
+    ASSERT_GT(progress, 0);
+    h.tap(820, 35);  // help
+    ASSERT_TRUE(helpOpen());
+    h.step(12);      // the page comes to rest
+    h.tap(60, 300);  // outside the page, and outside the panel
+    EXPECT_FALSE(helpOpen());
+    h.step(5);
+    EXPECT_TRUE(windowIs(WindowPhase::Open));
+    EXPECT_DOUBLE_EQ(interaction.ActivityProgress, progress);
+    h.tap(61, 300);  // a second tap there is the window's own
+    EXPECT_TRUE(windowIs(WindowPhase::Closing) || windowIs(WindowPhase::Closed));
 }
 
 TEST(Interaction, ReviewPicturesOfEveryOpenWindow) {

@@ -538,3 +538,26 @@ TEST(Smithing, LooksRightOnTheMenuAndHalfWayThroughAPuzzle) {
     h.saveScreenshot("smithing_puzzle");
     EXPECT_DOUBLE_EQ(interaction.ActivityProgress, 4 + 6);
 }
+
+// The left button carries a piece, as it carries the cooking fish: another button
+// still held does not keep the piece in hand.
+TEST(Smithing, APieceIsLetGoWhenTheLeftButtonIsUpWhateverElseIsHeld) {
+    Harness h;
+    openAnvilWindow(h, {BronzeOre});
+    chooseTool(h, 0, hatchetRow);
+    frame(h);
+    int i = lastLoose();
+    const SmithingPiece& p = smithing.pieces[i];
+    Cell home = homeOf(p);
+    press(h, p.x + 3, p.y - 2);
+    ASSERT_EQ(smithing.draggedPiece, i);
+    h.moveTo(home.x + 3, home.y - 2);
+    frame(h);
+    h.pressRight();
+    frame(h);
+    h.releaseLeft();
+    frame(h);
+    EXPECT_EQ(smithing.draggedPiece, -1);
+    EXPECT_TRUE(p.placed) << "let go on its home cell, it snapped in";
+    h.releaseRight();
+}

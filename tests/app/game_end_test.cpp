@@ -4,6 +4,8 @@
 #include "app/input.h"
 #include "app/sound.h"
 #include "frontend/high_scores.h"
+#include "inventory/inventory_play.h"
+#include "world/kinds.h"
 #include "support/harness.h"
 #include "world/game_session.h"
 
@@ -80,4 +82,45 @@ TEST(GameEnd, WithMusicOffTheVictoryPieceNeverStarts) {
     h.step(3);
     EXPECT_GE(gameEnd.endStage, 3);
     EXPECT_FALSE(soundPlaying("win"));
+}
+
+// The bag stays usable over an area transition; the last research dropped there
+// hands the wisp to the ending, which keeps it to the end.
+TEST(GameEnd, TheLastResearchDuringAWalkOutKeepsTheWispForTheEnding) {
+    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}}});
+    startStandingGame(h);
+    for (int k = 1; k <= 21; k++) session.ResearchLevel[k] = 100;
+    session.ResearchLevel[CookedBass] = 60;  // one more drop finishes it
+    session.Inventory[3] = CookedBass;
+    session.player.playerX = 966;
+    h.holdKey(sf::Keyboard::D);
+    h.step(3);
+    h.releaseKey(sf::Keyboard::D);
+    ASSERT_TRUE(session.player.inTransition);
+    h.step(4);  // drifting out, the screen darkening
+    int areas = session.world.AreaCounter;
+    dragTarget(h, 3, 9);  // onto the beaker
+    ASSERT_TRUE(session.MissionComplete);
+    std::string saved = h.readFile(saveFile());
+
+    h.holdKey(sf::Keyboard::D);
+    for (int i = 0; i < 400 && gameEnd.endStage < 3; i++) {
+        h.step();
+        ASSERT_FALSE(session.player.controlEnabled) << "step " << i;
+    }
+    ASSERT_EQ(gameEnd.endStage, 3);
+    EXPECT_EQ(session.player.playerX, 500) << "the wisp glided to the middle";
+    EXPECT_FALSE(session.player.inTransition);
+    EXPECT_EQ(session.world.AreaCounter, areas) << "no new area during the ending";
+    h.typeCode(32);
+    h.step();
+    EXPECT_FALSE(interactionActive()) << "nothing opens during the ending";
+    for (int i = 0; i < 2000 && gameEnd.endStage != 0; i++) {
+        h.step();
+        ASSERT_FALSE(session.player.controlEnabled) << "stage " << gameEnd.endStage;
+        ASSERT_EQ(session.player.playerX, 500) << "stage " << gameEnd.endStage;
+    }
+    h.releaseKey(sf::Keyboard::D);
+    EXPECT_TRUE(app.showTitle);
+    EXPECT_EQ(h.readFile(saveFile()), saved) << "nothing saved after the research";
 }

@@ -57,14 +57,22 @@ TEST(Input, TouchClickIsThePointerLandingOnANewSpot) {
     EXPECT_EQ(runQueuedClicks(), 1);
 }
 
+// A press on the title's play button does nothing while a loading screen covers it,
+// and opens the main menu once the screen has gone.
 TEST(Input, ClicksWaitForTheLoadingScreen) {
-    Harness h;
+    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}}});
     h.boot();
-    int before = app.loadShown;
+    ASSERT_TRUE(app.showTitle);
     raiseLoadingScreen(74);
-    h.click(500, 300);
-    EXPECT_TRUE(app.showInputChooser || app.showTitle);
-    (void)before;
+    h.menuPress(500, 500);
+    EXPECT_TRUE(app.loadingScreenOn);
+    EXPECT_TRUE(app.showTitle);
+    EXPECT_FALSE(app.showMainMenu) << "the press went through the loading screen";
+    app.loadProgress = 74;
+    for (int i = 0; i < 20 && app.loadingScreenOn; i++) h.step();
+    ASSERT_FALSE(app.loadingScreenOn);
+    h.menuPress(500, 500);
+    EXPECT_TRUE(app.showMainMenu) << "the same press once the loading screen has gone";
 }
 
 TEST(Input, PointerInRectIncludesLeftAndTopEdgesOnly) {

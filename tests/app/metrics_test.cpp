@@ -1,7 +1,12 @@
 // metrics_test.cpp -- reports reach a stub server on loopback, or wait in saves/mT.kv
 #include "app/cheats.h"
 #include "app/metrics.h"
+#include "app/app_state.h"
+#include "app/input.h"
 #include "frontend/save_list.h"
+#include "world/game_session.h"
+#include "world/kinds.h"
+#include "world/player.h"
 #include "support/harness.h"
 
 #include <SFML/Network.hpp>
@@ -66,6 +71,33 @@ private:
     std::thread thread;
 };
 
+// A touch player drops the last item needed on the beaker, `seconds` into the game;
+// the ending reports the finished game in its first step.
+void finishTheGameByTouch(Harness& h, int seconds) {
+    PlayerState& p = session.player;
+    p.arrivalBeam = p.inTransition = false;
+    p.playerY = 400;
+    p.controlEnabled = true;
+    p.PlayTimer = seconds;
+    resetPlayTimerReference();
+    for (int k = 1; k <= 21; k++) session.ResearchLevel[k] = 100;
+    session.ResearchLevel[CookedBass] = 60;
+    session.Inventory[3] = CookedBass;
+    touchMode = true;
+    h.tap(890, 35);  // the bag
+    h.step(8);
+    h.moveTo(840, 170);  // the finger lands on slot 3...
+    h.pressLeft();
+    h.step();
+    h.moveTo(840, 290);  // ...carries it to the beaker...
+    h.step();
+    h.releaseLeft();     // ...and lifts
+    h.step();
+    ASSERT_TRUE(session.MissionComplete);
+    ASSERT_EQ(session.player.PlayTimer, seconds);
+    h.step();
+}
+
 const std::string prefix = "/gamemetrics.php?id=qzx7vbn3041tmwrkd8pyh&game=thornvale&";
 
 }  // namespace
@@ -96,7 +128,7 @@ TEST(Metrics, UndeliveredReportsWaitAndGoOutTogetherAtTheNextStart) {
     }
     EXPECT_EQ(h.readFile("saves/mT.kv"), "newplayer=true\nnewgame=true\n");
     setMetricsServer("127.0.0.1", 1);  // nobody listens: refused
-    sendMetrics("gametime=303&touchmode=true");
+    finishTheGameByTouch(h, 303);
     ASSERT_TRUE(waitForMetrics(5000));
     EXPECT_EQ(h.readFile("saves/mT.kv"), "newplayer=true\nnewgame=true\ngametime=303&touchmode=true\n");
 
@@ -119,6 +151,15 @@ TEST(Metrics, NoPostSendsNothingAndDropsWhatWaited) {
     EXPECT_TRUE(server.targets().empty());
     EXPECT_FALSE(h.fileExists("saves/mT.kv")) << "read and deleted at start, never sent";
     EXPECT_TRUE(cheats.noPost);
+}
+
+// A file saved with CR LF line ends: the CR belongs to the line end, not the line.
+TEST(Metrics, CheatLinesEndingInCrLfAreRecognised) {
+    Harness h({.saves = {{"ch.eat", "windy = true\r\nnoPost = true\r\nhideTimer = true \r\n"}}});
+    h.boot();
+    EXPECT_TRUE(cheats.windy);
+    EXPECT_TRUE(cheats.noPost);
+    EXPECT_FALSE(cheats.hideTimer) << "a trailing space is still a near miss";
 }
 
 TEST(Metrics, CheatLinesMustMatchExactly) {

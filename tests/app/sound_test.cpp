@@ -90,6 +90,31 @@ TEST(Sound, LosingFocusQuietsEverythingAndStopsTheWisp) {
     EXPECT_NEAR(soundVolume("click"), 100, 0.01);
 }
 
+// A switch away and straight back: the fade-outs still run when the focus returns.
+TEST(Sound, AQuickSwitchAwayAndBackEndsAtThePlayersVolumes) {
+    Harness h({.saves = {{"sF.kv", "0\n1\n60\n1\n80\n0\n"}}});
+    h.boot();
+    h.setFocus(false);
+    h.pass();
+    ASSERT_TRUE(fadeRunning("music"));
+    h.setFocus(true);
+    h.pass();
+    h.waitForFades();
+    EXPECT_NEAR(soundVolume("music"), 60, 0.01);
+    EXPECT_NEAR(soundVolume("click"), 80, 0.01);
+    EXPECT_NEAR(soundVolume("rain"), 80, 0.01);
+    // And back again: away and straight back the other way ends in silence.
+    h.setFocus(false);
+    h.pass();
+    h.setFocus(true);
+    h.pass();
+    h.setFocus(false);
+    h.pass();
+    h.waitForFades();
+    EXPECT_NEAR(soundVolume("music"), 0, 0.01);
+    EXPECT_NEAR(soundVolume("click"), 0, 0.01);
+}
+
 TEST(Sound, FocusIsNotFollowedDuringTheLoadingScreen) {
     Harness h;
     app.audioReady = false;

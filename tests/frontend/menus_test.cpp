@@ -1,6 +1,7 @@
 // menus_test.cpp -- playing through the menu screens as a player would
 #include "app/app_state.h"
 #include "app/input.h"
+#include "app/random.h"
 #include "app/sound.h"
 #include "frontend/high_scores.h"
 #include "frontend/load_screen.h"
@@ -13,6 +14,8 @@
 #include "world/game_session.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace {
 
@@ -178,21 +181,52 @@ TEST(Menus, SaveNameRules) {
     EXPECT_TRUE(app.showSeedChoice);
 }
 
-TEST(Menus, SeedTextTakesNineDigitsAndAnEmptySeedIsRandom) {
-    Harness h(returningPlayer());
-    h.boot();
+namespace {
+// From the title to the custom seed screen, for a save named "Seedy".
+void reachSeedEntry(Harness& h) {
     h.menuPress(500, 500);
     h.menuPress(500, 205);
     h.type("Seedy");
     h.typeCode(13);
     h.menuPress(500, 325);
-    h.type("12a34567890");
-    EXPECT_EQ(newGameForm.seedText, "123456789");
-    for (int i = 0; i < 12; i++) h.typeCode(8);
-    EXPECT_EQ(newGameForm.seedText, "");
-    h.type("999999999");
-    h.menuPress(500, 370);  // Start: behind the loading screen
-    EXPECT_EQ(session.world.WorldSeed, 999999999u);
+    ASSERT_TRUE(app.showSeedEntry);
+}
+}  // namespace
+
+TEST(Menus, SeedTextTakesNineDigitsAndAnEmptySeedIsRandom) {
+    {
+        Harness h(returningPlayer());
+        h.boot();
+        reachSeedEntry(h);
+        h.type("12a34567890");
+        EXPECT_EQ(newGameForm.seedText, "123456789");
+        for (int i = 0; i < 12; i++) h.typeCode(8);
+        EXPECT_EQ(newGameForm.seedText, "");
+        h.type("999999999");
+        h.menuPress(500, 370);  // Start: behind the loading screen
+        EXPECT_EQ(session.world.WorldSeed, 999999999u);
+    }
+    // Enter on an emptied seed text starts a world on a fresh draw from 0 to 999,999,999.
+    std::set<uint32_t> seeds;
+    for (unsigned state : {1u, 2u, 3u}) {
+        Harness h(returningPlayer());
+        h.boot();
+        reachSeedEntry(h);
+        h.type("42");
+        h.typeCode(8);
+        h.typeCode(8);
+        reseedSharedRandom(state);
+        uint32_t drawn = static_cast<uint32_t>(randomBelow(1000000000));
+        reseedSharedRandom(state);
+        h.typeCode(13);
+        ASSERT_TRUE(app.inGame);
+        EXPECT_EQ(session.world.WorldSeed, drawn) << "random state " << state;
+        std::vector<std::string> saved = splitLines(h.readFile("saves/" + std::to_string(session.SaveNumber) + ".kv"));
+        ASSERT_GE(saved.size(), 3u);
+        EXPECT_EQ(saved[2], std::to_string(drawn)) << "the save holds the world's seed";
+        seeds.insert(session.world.WorldSeed);
+    }
+    EXPECT_EQ(seeds.size(), 3u) << "every empty seed is a new world";
 }
 
 TEST(Menus, SliderEndsAndMuting) {

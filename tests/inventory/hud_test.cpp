@@ -5,6 +5,7 @@
 #include "app/input.h"
 #include "app/sound.h"
 #include "frontend/save_game.h"
+#include "inventory/checklist.h"
 #include "inventory/hud.h"
 #include "inventory/inventory.h"
 #include "support/harness.h"
@@ -41,8 +42,15 @@ TEST(Hud, HelpPausesTheClockAndTheWisp) {
     EXPECT_FALSE(inventoryPanel.open);
     h.typeCode('e');
     h.typeCode('q');
+    h.step();
+    EXPECT_FALSE(inventoryPanel.open) << "e does nothing while help is open";
+    EXPECT_FALSE(checklistPage.open) << "q does nothing while help is open";
     h.typeCode(27);    // Esc closes only the help page
     EXPECT_FALSE(helpOpen());
+    h.typeCode('e');
+    h.typeCode('q');
+    EXPECT_TRUE(inventoryPanel.open) << "with help closed, e opens the bag";
+    EXPECT_TRUE(checklistPage.open) << "and q the checklist";
     h.releaseKey(sf::Keyboard::D);
 }
 

@@ -5,6 +5,7 @@
 
 #include "activities/fire_pit.h"
 #include "inventory/checklist.h"
+#include "inventory/hud.h"
 #include "inventory/inventory.h"
 #include "world/kinds.h"
 
@@ -120,4 +121,29 @@ TEST(TutorialLessons, AtStep54OnlyACookedBassAdvancesTheScript) {
     EXPECT_GT(session.ResearchLevel[CookedBass], 0);
     EXPECT_EQ(tutorialStepNow(), 55);
     EXPECT_EQ(tutorialFileLines(h)[12 + CookedBass - 1], std::to_string(session.ResearchLevel[CookedBass]));
+}
+
+// Touch: the finger that closes the help page, dragged on across the trunk, is the
+// help page's press and no stroke of the lesson.
+TEST(TutorialLessons, TheTouchThatClosesHelpIsNoChop) {
+    Harness h(newPlayer(tutorialFile(22, 170)));
+    pressPlay(h);
+    touchMode = true;
+    h.step();
+    ASSERT_EQ(interaction.windowPhase, WindowPhase::Open);
+    h.tap(820, 35);  // help
+    h.step(12);
+    ASSERT_TRUE(helpOpen());
+    h.moveTo(100, 300);  // lands outside the page, left of the trunk...
+    h.pressLeft();
+    h.step();
+    EXPECT_FALSE(helpOpen());
+    h.moveTo(600, 300);  // ...and is dragged across it
+    h.step();
+    h.releaseLeft();
+    h.step();
+    EXPECT_DOUBLE_EQ(interaction.ActivityProgress, 0);
+    EXPECT_EQ(tutorialStepNow(), 22);
+    stroke(h, 100, 300, 600);  // the next stroke chops
+    EXPECT_DOUBLE_EQ(interaction.ActivityProgress, 10);
 }

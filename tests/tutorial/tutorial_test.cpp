@@ -121,6 +121,60 @@ TEST(Tutorial, TheWalkOutLessonMovesToTheTreesAndSavesTheNewStep) {
     EXPECT_FALSE(h.fileExists("saves/0.kv")) << "the tutorial never writes a game";
 }
 
+// Enter during the drift into the trees' area must not cut the walk short: the
+// lesson's words wait for their own reading time once the wisp has arrived.
+TEST(Tutorial, EnterDuringTheWalkInWaitsForTheWispAndItsOwnReadingTime) {
+    Harness h(newPlayer(tutorialFile(15, 900)));
+    pressPlay(h);
+    h.step(100);  // the player reads the walk-out words first
+    h.holdKey(sf::Keyboard::D);
+    for (int i = 0; i < 200 && tutorialStepNow() == 15; i++) h.step();
+    h.releaseKey(sf::Keyboard::D);
+    ASSERT_EQ(tutorialStepNow(), 16);
+    ASSERT_TRUE(session.player.inTransition);
+    for (int i = 0; i < 200 && session.player.inTransition; i++) {
+        EXPECT_FALSE(promptReady()) << "x " << session.player.playerX;
+        h.typeCode(13);
+        h.step();
+        ASSERT_EQ(tutorialStepNow(), 16) << "x " << session.player.playerX;
+    }
+    ASSERT_FALSE(session.player.inTransition) << "the wisp drifted all the way in";
+    EXPECT_GE(session.player.playerX, 100);
+    EXPECT_NE(h.pixel(500, 300), sf::Color::Black) << "the trees' area is in view";
+    // The words of step 16 are 76 characters: 1216 ms to read, then 500 ms more.
+    int32_t arrived = h.now();
+    while (h.now() - arrived + 34 < 1216 + 500) {
+        h.typeCode(13);
+        h.step();
+        ASSERT_EQ(tutorialStepNow(), 16) << h.now() - arrived << " ms after arriving";
+    }
+    continueWhenReady(h);
+    EXPECT_EQ(tutorialStepNow(), 17);
+}
+
+// Two Enters read in one pass, or Enter and a tap on the elder, move on one step.
+TEST(Tutorial, OneEnterOrTapMovesOnByOneStepAtMost) {
+    Harness h(newPlayer(tutorialFile(9, 100)));
+    pressPlay(h);
+    for (int i = 0; i < 300 && !promptReady(); i++) h.step();
+    ASSERT_TRUE(promptReady());
+    h.typeCode(13);
+    h.typeCode(13);
+    h.step();
+    EXPECT_EQ(tutorialStepNow(), 10) << "the second Enter came before step 10 was shown";
+    h.step(3);
+    EXPECT_EQ(tutorialStepNow(), 10);
+
+    touchMode = true;
+    for (int i = 0; i < 300 && !promptReady(); i++) h.step();
+    ASSERT_TRUE(promptReady());
+    h.typeCode(13);      // Enter...
+    h.moveTo(940, 542);  // ...and a tap on the elder before the next step
+    h.step();
+    EXPECT_EQ(tutorialStepNow(), 11);
+    EXPECT_EQ(tutorialFileLines(h)[0], "11");
+}
+
 TEST(Tutorial, ASaveDuringSmithingResumesAtTheAnvilLessonWithTheArrow) {
     Harness h(newPlayer(tutorialFile(47, 500, {13, 16, 19, 1, 10}, 42)));
     pressPlay(h);

@@ -2,6 +2,7 @@
 #include "app/clock.h"
 #include "app/random.h"
 #include "app/sound.h"
+#include "frontend/save_game.h"
 #include "frontend/settings.h"
 #include "play_helpers.h"
 #include "world/scenery.h"
@@ -191,4 +192,30 @@ TEST(Scenery, ShowerDarkensDrawsStreaksAndPlaysTheRainUntilItEnds) {
     EXPECT_FALSE(soundPlaying("rain"));
     EXPECT_EQ(soundVolume("rain"), settings.sfxVolume) << "back to the effects volume";
     EXPECT_EQ(h.pixel(groundX, groundY), day);
+}
+
+// A game left in the last seconds of a shower, while the rain fades out: the next
+// game's shower is heard at the player's effects volume.
+TEST(Rain, AShowerLeftAsItFadesOutDoesNotSilenceTheNextGamesRain) {
+    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n70\n0\n"}, {"sL.kv", "1\n"}}});
+    h.boot();
+    h.standInGame(3);
+    std::string rainyGame = std::to_string(session.SaveNumber);
+    clocks().rainClock = 20;  // saved in the middle of a shower
+    saveGame();
+    h.standInGame(4);
+    clocks().rainClock = 3;   // the last seconds of this game's shower
+    h.step();
+    ASSERT_TRUE(soundPlaying("rain"));
+    ASSERT_TRUE(fadeRunning("rain"));
+    h.click(960, 35);  // exit to the menu
+    ASSERT_FALSE(app.inGame);
+    for (int i = 0; i < 2000 && fadeRunning("rain"); i++)  // a 5 s fade, on its own thread
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ASSERT_FALSE(fadeRunning("rain"));
+    clearMenuFlags();
+    ASSERT_TRUE(loadGame(rainyGame));
+    h.step(3);
+    EXPECT_TRUE(soundPlaying("rain"));
+    EXPECT_NEAR(soundVolume("rain"), 70, 0.01);
 }
