@@ -220,6 +220,11 @@ namespace {
 
 bool whole(float v) { return v == std::floor(v); }
 
+sf::FloatRect viewArea(const sf::RenderTarget& target) {
+    const sf::View& view = target.getView();
+    return sf::FloatRect(view.getCenter() - view.getSize() / 2.f, view.getSize());
+}
+
 // True when the sprite's texels land one to one on the target's pixels: unscaled,
 // unrotated, on whole pixels, and the view neither scales nor shifts by a fraction.
 bool onPixelGrid(const sf::Sprite& sprite, const sf::RenderTarget& target) {
@@ -270,6 +275,8 @@ void drawSprite(const std::string& name, double x, double y) {
     entry.y = y;
     entry.sprite.setPosition(static_cast<float>(x), static_cast<float>(y));
     if (!entry.texture) return;  // a name that was never loaded
+    // A page slid out of the view shows nothing; its picture need not even be made.
+    if (!entry.sprite.getGlobalBounds().intersects(viewArea(drawTarget()))) return;
     makeTexture(entry);
     chooseFilter(entry, drawTarget());
     if (coverActive()) drawUncovered(entry, drawTarget());

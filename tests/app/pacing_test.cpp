@@ -163,3 +163,19 @@ TEST(Pacing, UncoveredPartsSurroundTheCoverAndNothingElse) {
     uncover();
     EXPECT_EQ(uncoveredParts(sf::FloatRect(120, 120, 50, 50), parts), 1) << "nothing covered";
 }
+
+TEST(Pacing, APictureBecomesATextureOnlyWhenItIsFirstShown) {
+    Harness h({.reuseLoadedAssets = false});
+    h.boot();
+    h.startGame(42);
+    h.step(20);
+    // A closed help page slides out of the view: it is drawn, but never in sight.
+    EXPECT_EQ(spriteEntry("help menu").texture->getSize(), sf::Vector2u(0, 0));
+    EXPECT_EQ(spriteEntry("interact anvil").texture->getSize(), sf::Vector2u(0, 0));
+    EXPECT_EQ(spriteEntry("background").texture->getSize(), sf::Vector2u(1000, 600));
+    // Its size is known before it is made, so it is placed by its centre all the same.
+    EXPECT_EQ(spriteEntry("interact anvil").sprite.getGlobalBounds().width, 700);
+    drawSprite("interact anvil", 500, 335);
+    EXPECT_EQ(spriteEntry("interact anvil").texture->getSize(), sf::Vector2u(700, 500));
+    EXPECT_EQ(h.pixel(500, 335), loadedSprite("interact anvil").texture->copyToImage().getPixel(350, 250));
+}
