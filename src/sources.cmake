@@ -11,6 +11,7 @@ set(THORNVALE_CORE_SOURCES
   src/app/metrics.cpp
   src/app/platform.cpp
   src/app/random.cpp
+  src/app/run_folder.cpp
   src/app/sound.cpp
   src/app/toolkit.cpp
   src/world/game_screen.cpp

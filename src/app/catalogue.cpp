@@ -5,6 +5,7 @@
 #include "app/asset_table.h"
 #include "app/platform.h"
 #include "app/random.h"
+#include "app/run_folder.h"
 
 #include <deque>
 #include <iostream>
@@ -24,12 +25,12 @@ struct PendingTexture {
 std::mutex pendingMutex;
 std::deque<PendingTexture> pending;
 
-std::string assetPath(const char* code) { return std::string("assets/") + code + ".dk5"; }
-
-std::shared_ptr<sf::Image> decode(const char* code) {
+// A missing or damaged file leaves an empty texture; the player is told which one.
+std::shared_ptr<sf::Image> decode(const char* code, const std::string& name) {
     auto image = std::make_shared<sf::Image>();
-    if (!image->loadFromFile(assetPath(code))) return nullptr;
-    return image;
+    if (image->loadFromFile(assetFile(code))) return image;
+    std::cerr << "Thornvale: the image \"" << name << "\" (" << assetFile(code) << ") is missing or damaged\n";
+    return nullptr;
 }
 
 void queue(PendingTexture job) {
@@ -39,12 +40,12 @@ void queue(PendingTexture job) {
 
 void queueEntries(const ImageEntry* entries, int count) {
     for (int i = 0; i < count && !app.quitRequested; i++)
-        queue({entries[i].name, decode(entries[i].code), {}, entries[i].alpha});
+        queue({entries[i].name, decode(entries[i].code, entries[i].name), {}, entries[i].alpha});
 }
 
 void queueToolTiles() {
     for (const ToolSheet& sheet : toolSheets) {
-        std::shared_ptr<sf::Image> image = decode(sheet.code);
+        std::shared_ptr<sf::Image> image = decode(sheet.code, "tool sheet");
         for (int cell = 0; cell < 16; cell++) {
             int tile = sheet.firstTile + cell;
             if (!toolTileHasPiece(tile)) continue;

@@ -55,6 +55,9 @@ int runDueSteps() {
 }
 
 void runStep() {
+    // Every picture starts from black: the bars beside a letterboxed picture stay black,
+    // and a missing background leaves no trace of the last frame.
+    drawTarget().clear(sf::Color::Black);
     if (app.loadingScreenOn) {
         drawLoadingScreen();
         return;

@@ -5,6 +5,7 @@
 #include "app/frame_loop.h"
 #include "app/input.h"
 #include "app/platform.h"
+#include "app/run_folder.h"
 #include "app/sound.h"
 #include "frontend/save_files.h"
 
@@ -16,7 +17,7 @@ namespace {
 
 void setWindowIcon(sf::RenderWindow& window, sf::Image& icon) {
     // Without the icon file the desktop keeps its default icon.
-    if (icon.loadFromFile(iconPath) && icon.getSize().x == 32 && icon.getSize().y == 32)
+    if (icon.loadFromFile(assetFile(iconCode)) && icon.getSize().x == 32 && icon.getSize().y == 32)
         window.setIcon(32, 32, icon.getPixelsPtr());
 }
 
@@ -40,6 +41,7 @@ void waitForLoaders() {
 }  // namespace
 
 int main() {
+    if (!enterRunFolder()) return 1;
     prepareAudioOutput();
     ensureSavesFolder();
     sf::RenderWindow window(sf::VideoMode(1000, 600, 32), "Thornvale", sf::Style::Default);

@@ -8,4 +8,6 @@ set(APP_TEST_SOURCES
   tests/app/threads_test.cpp
   tests/app/game_end_test.cpp
   tests/app/metrics_test.cpp
+  tests/app/run_folder_test.cpp
+  tests/app/missing_assets_test.cpp
 )
