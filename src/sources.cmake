@@ -7,7 +7,9 @@ set(THORNVALE_CORE_SOURCES
   src/app/clock.cpp
   src/app/frame_loop.cpp
   src/app/game_end.cpp
+  src/app/game_window.cpp
   src/app/input.cpp
+  src/app/letterbox.cpp
   src/app/metrics.cpp
   src/app/platform.cpp
   src/app/random.cpp
