@@ -10,5 +10,6 @@ set(APP_TEST_SOURCES
   tests/app/metrics_test.cpp
   tests/app/run_folder_test.cpp
   tests/app/letterbox_test.cpp
+  tests/app/game_window_test.cpp
   tests/app/missing_assets_test.cpp
 )
