@@ -1,6 +1,8 @@
 // platform.cpp -- the real devices of the game window and the scripted ones of tests
 #include "app/platform.h"
 
+#include "app/letterbox.h"
+
 #include <atomic>
 #include <cmath>
 
@@ -30,9 +32,11 @@ sf::RenderTarget& drawTarget() { return *target; }
 
 bool platformPointer(int& viewX, int& viewY) {
     if (scripted) {
-        // The test target has the view's size, so pixels are view coordinates.
-        viewX = script.pixelX;
-        viewY = script.pixelY;
+        // The scripted pointer is in pixels of the test target, letterboxed like the window.
+        sf::Vector2u size = target->getSize();
+        sf::Vector2i view = letterboxPixelToView(letterboxFor(size.x, size.y), script.pixelX, script.pixelY);
+        viewX = view.x;
+        viewY = view.y;
         return true;
     }
     if (!window) return false;

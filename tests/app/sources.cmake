@@ -11,5 +11,6 @@ set(APP_TEST_SOURCES
   tests/app/run_folder_test.cpp
   tests/app/letterbox_test.cpp
   tests/app/game_window_test.cpp
+  tests/app/window_sizes_test.cpp
   tests/app/missing_assets_test.cpp
 )
