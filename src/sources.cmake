@@ -12,9 +12,11 @@ set(THORNVALE_CORE_SOURCES
   src/app/letterbox.cpp
   src/app/metrics.cpp
   src/app/platform.cpp
+  src/app/pointer_x11.cpp
   src/app/random.cpp
   src/app/run_folder.cpp
   src/app/sound.cpp
+  src/app/step_timer.cpp
   src/app/toolkit.cpp
   src/world/game_screen.cpp
   src/world/game_session.cpp

@@ -7,6 +7,7 @@
 #include "app/random.h"
 #include "app/run_folder.h"
 
+#include <cmath>
 #include <deque>
 #include <iostream>
 #include <mutex>
@@ -63,6 +64,7 @@ void createTexture(const PendingTexture& job) {
     }
     texture->setSmooth(true);
     SpriteEntry entry;
+    entry.texture = texture.get();
     entry.sprite.setTexture(*texture, true);
     sf::Vector2u size = texture->getSize();
     entry.sprite.setOrigin(size.x / 2.0f, size.y / 2.0f);
@@ -121,11 +123,39 @@ SpriteEntry& spriteEntry(const std::string& name) {
 
 bool catalogueHas(const std::string& name) { return catalogue.sprites.count(name) > 0; }
 
+namespace {
+
+bool whole(float v) { return v == std::floor(v); }
+
+// True when the sprite's texels land one to one on the target's pixels: unscaled,
+// unrotated, on whole pixels, and the view neither scales nor shifts by a fraction.
+bool onPixelGrid(const sf::Sprite& sprite, const sf::RenderTarget& target) {
+    const float* m = sprite.getTransform().getMatrix();
+    if (m[0] != 1.f || m[1] != 0.f || m[4] != 0.f || m[5] != 1.f) return false;
+    const sf::View& view = target.getView();
+    sf::IntRect port = target.getViewport(view);
+    if (view.getRotation() != 0.f || port.width != view.getSize().x || port.height != view.getSize().y)
+        return false;
+    sf::Vector2f corner = view.getCenter() - view.getSize() / 2.f;
+    return whole(m[12] - corner.x) && whole(m[13] - corner.y);
+}
+
+// Filtering a sprite that sits on the pixel grid gives back its texels, so such
+// draws sample the nearest texel, which costs a software renderer far less.
+void chooseFilter(SpriteEntry& entry, const sf::RenderTarget& target) {
+    if (!entry.texture) return;
+    bool smooth = !onPixelGrid(entry.sprite, target);
+    if (entry.texture->isSmooth() != smooth) entry.texture->setSmooth(smooth);
+}
+
+}  // namespace
+
 void drawSprite(const std::string& name, double x, double y) {
     SpriteEntry& entry = spriteEntry(name);
     entry.x = x;
     entry.y = y;
     entry.sprite.setPosition(static_cast<float>(x), static_cast<float>(y));
+    chooseFilter(entry, drawTarget());
     drawTarget().draw(entry.sprite);
 }
 

@@ -9,6 +9,7 @@ struct SpriteEntry {
     sf::Sprite sprite;                  // shows the whole texture of the same name, origin at its centre
     sf::Color colour = sf::Color::White; // the last tint given through the catalogue
     double x = 0, y = 0;                // where it was last drawn
+    sf::Texture* texture = nullptr;     // the texture shown, so a draw can pick its filter
 };
 
 struct TextureCatalogue {

@@ -21,6 +21,7 @@
 #include "world/game_session.h"
 #include "world/player.h"
 
+#include <pthread.h>
 #include <thread>
 
 void startupLoad() {
@@ -36,8 +37,28 @@ void startLoaderThreads() {
     raiseLoadingScreen(startupLoadUnits);
     app.loadersRunning = 2;
     std::thread(pointerThread).detach();
-    std::thread([] { textureLoaderThread(); app.loadersRunning--; }).detach();
-    std::thread([] { soundLoaderThread(); app.loadersRunning--; }).detach();
+    std::thread([] {
+        pthread_setname_np(pthread_self(), "textures");
+        textureLoaderThread();
+        app.loadersRunning--;
+    }).detach();
+    std::thread([] {
+        pthread_setname_np(pthread_self(), "sounds");
+        soundLoaderThread();
+        app.loadersRunning--;
+    }).detach();
+}
+
+int runLoopPass() {
+    followWindowFocus();
+    refreshPointerSnapshot();
+    runQueuedClicks();
+    return runDueSteps();
+}
+
+int msUntilStepDue() {
+    int32_t due = stepDueMs - (nowMs() - app.lastTickMs);
+    return due > 0 ? due : 0;
 }
 
 int runDueSteps() {

@@ -8,6 +8,8 @@ constexpr int backlogDropMs = 1000;
 
 void startupLoad();           // cheats, metrics queue, save list, high scores, settings, fonts
 void startLoaderThreads();    // raise the loading screen; pointer, texture and sound threads
+int runLoopPass();            // focus, pointer, queued clicks, then the due steps; returns runDueSteps()
+int msUntilStepDue();         // how long the loop may sleep before a step is due
 int runDueSteps();            // run every due step; returns how many ran (0: show nothing new)
 void runStep();
 void drawBackground();

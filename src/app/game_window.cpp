@@ -31,8 +31,10 @@ void setWindowIcon(sf::RenderWindow& window) {
     if (state.icon.getSize().x == 32 && state.icon.getSize().y == 32) window.setIcon(32, 32, state.icon.getPixelsPtr());
 }
 
+// The pointer thread maps pixels with the size published here.
 void letterbox(sf::RenderWindow& window) {
     window.setView(letterboxView(window.getSize().x, window.getSize().y));
+    publishViewMapping();
 }
 
 // A remembered size never exceeds the screen the game starts on.

@@ -5,6 +5,7 @@
 #include "app/app_state.h"
 #include "app/clock.h"
 #include "app/platform.h"
+#include "app/pointer_x11.h"
 #include "app/sound.h"
 #include "frontend/menus.h"
 #include "frontend/new_game.h"
@@ -19,8 +20,10 @@
 
 #include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <pthread.h>
 #include <thread>
 
 PointerState pointer;
@@ -41,17 +44,20 @@ struct Click {
     int x, y;  // pointer position at the press
 };
 std::mutex clickMutex;
+std::condition_variable clickQueued;  // wakes a main loop that sleeps until the next step
 std::deque<Click> clicks;
 
 void queueClick() {
-    std::lock_guard<std::mutex> lock(clickMutex);
-    clicks.push_back({live.x, live.y});
+    {
+        std::lock_guard<std::mutex> lock(clickMutex);
+        clicks.push_back({live.x, live.y});
+    }
+    clickQueued.notify_one();
 }
 
 bool insideView(int x, int y) { return x >= 1 && x <= 999 && y >= 1 && y <= 599; }
 
-void pollButtonsMouseMode() {
-    bool left = platformButton(sf::Mouse::Left), right = platformButton(sf::Mouse::Right);
+void pollButtonsMouseMode(bool left, bool right) {
     live.leftDown = left;
     live.rightDown = right;
     if (left) {
@@ -64,8 +70,8 @@ void pollButtonsMouseMode() {
     }
 }
 
-void pollButtonsTouchMode() {
-    if (!platformButton(sf::Mouse::Left)) {
+void pollButtonsTouchMode(bool left) {
+    if (!left) {
         live.leftDown = false;
         live.pressLatch = false;
     }
@@ -95,12 +101,11 @@ void pollPosition(int x, int y) {
 }  // namespace
 
 void pollPointerOnce() {
-    if (!platformHasFocus()) return;
-    int x = 0, y = 0;
-    if (!platformPointer(x, y)) return;
-    if (touchMode) pollButtonsTouchMode();
-    else pollButtonsMouseMode();
-    pollPosition(x, y);
+    PointerReading r;
+    if (!platformReadPointer(r) || !r.focused) return;
+    if (touchMode) pollButtonsTouchMode(r.left);
+    else pollButtonsMouseMode(r.left, r.right);
+    pollPosition(r.viewX, r.viewY);
 }
 
 namespace {
@@ -110,6 +115,7 @@ std::atomic<bool> pointerThreadAlive{false};
 bool pointerThreadRunning() { return pointerThreadAlive; }
 
 void pointerThread() {
+    pthread_setname_np(pthread_self(), "pointer");
     pointerThreadAlive = true;
     int pollCount = 0;
     while (!app.quitRequested) {
@@ -121,6 +127,7 @@ void pointerThread() {
         pollCount++;
         pollPointerOnce();
     }
+    closePointerConnection();
     pointerThreadAlive = false;  // whoever sees this may reuse what the thread read
 }
 
@@ -133,6 +140,12 @@ void refreshPointerSnapshot() {
     pointer.pressLatch = live.pressLatch;
     // Holding the right button shows the tooltip under the pointer at once.
     if (pointer.rightDown && (app.inGame || app.inTutorial)) holdHoverOpen();
+}
+
+void waitForClick(int ms) {
+    if (ms <= 0) return;
+    std::unique_lock<std::mutex> lock(clickMutex);
+    clickQueued.wait_for(lock, std::chrono::milliseconds(ms), [] { return !clicks.empty(); });
 }
 
 int runQueuedClicks() {
@@ -193,6 +206,9 @@ void handleWindowEvent(const sf::Event& event) {
         case sf::Event::Closed:
             app.quitRequested = true;
             platformCloseWindow();
+            break;
+        case sf::Event::Resized:
+            publishViewMapping();
             break;
         case sf::Event::TextEntered:
             lastInputCode = static_cast<int32_t>(event.text.unicode);

@@ -30,6 +30,7 @@ bool pointerThreadRunning();      // until the thread has seen quitRequested and
 void pollPointerOnce();           // one read of the pointer and buttons (tests call it directly)
 void refreshPointerSnapshot();    // main thread, start of every pass
 int runQueuedClicks();            // main thread: dispatch every queued click, in order
+void waitForClick(int ms);        // main thread: sleep up to ms, less if a click is queued
 void resetInput();                // tests boot the program repeatedly
 void dispatchClick();
 

@@ -3,10 +3,12 @@
 #include "app/asset_table.h"
 #include "app/catalogue.h"
 #include "app/frame_loop.h"
+#include "app/game_window.h"
 #include "app/input.h"
 #include "app/platform.h"
 #include "app/run_folder.h"
 #include "app/sound.h"
+#include "app/step_timer.h"
 #include "frontend/save_files.h"
 
 #include <SFML/Graphics.hpp>
@@ -15,20 +17,26 @@
 
 namespace {
 
-void setWindowIcon(sf::RenderWindow& window, sf::Image& icon) {
-    // Without the icon file the desktop keeps its default icon.
-    if (icon.loadFromFile(assetFile(iconCode)) && icon.getSize().x == 32 && icon.getSize().y == 32)
-        window.setIcon(32, 32, icon.getPixelsPtr());
+// One pass: events, then the due steps and the picture. Returns whether a step ran.
+bool runPass(sf::RenderWindow& window) {
+    sf::Event event;
+    while (window.pollEvent(event))
+        if (!handleWindowChange(window, event)) handleWindowEvent(event);
+    rememberWindowWhenSettled();
+    bool loading = app.loadingScreenOn;
+    if (runLoopPass() == 0 || !window.isOpen()) return false;
+    window.display();
+    return !loading;
 }
 
+// Between steps the loop sleeps: until the next step is due, or until the pointer
+// thread queues a click, which is then handled at once as before.
 void runMainLoop(sf::RenderWindow& window) {
     while (window.isOpen()) {
-        sf::Event event;
-        while (window.pollEvent(event)) handleWindowEvent(event);
-        followWindowFocus();
-        refreshPointerSnapshot();
-        runQueuedClicks();
-        if (runDueSteps() > 0 && window.isOpen()) window.display();
+        auto start = std::chrono::steady_clock::now();
+        if (runPass(window) && stepTimerOn())
+            recordPass(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        waitForClick(msUntilStepDue());
     }
 }
 
@@ -42,13 +50,11 @@ void waitForLoaders() {
 
 int main() {
     if (!enterRunFolder()) return 1;
+    startStepTimer();
     prepareAudioOutput();
     ensureSavesFolder();
-    sf::RenderWindow window(sf::VideoMode(1000, 600, 32), "Thornvale", sf::Style::Default);
-    bindWindow(&window);
-    window.setFramerateLimit(30);
-    sf::Image icon;
-    setWindowIcon(window, icon);
+    sf::RenderWindow window;
+    openGameWindow(window);  // as the player left it: its size, or full screen
     startupLoad();
     startLoaderThreads();
     runMainLoop(window);

@@ -18,13 +18,20 @@ struct ScriptedInput {
     bool cursorVisible = true;         // last cursor visibility the game asked for
 };
 
+// One reading of the pointer, as the pointer thread takes it.
+struct PointerReading {
+    bool focused = false;        // the window has the focus
+    int viewX = 0, viewY = 0;    // pointer in view coordinates (outside the view when off it)
+    bool left = false, right = false;  // buttons held
+};
+
 void bindWindow(sf::RenderWindow* window);  // the game: real window and devices
+void publishViewMapping();                   // main thread, after any change of window, size or view
 void bindScripted(sf::RenderTarget* target); // tests: scripted devices, this target
 ScriptedInput& scriptedInput();              // the scripted devices (tests only)
 
 sf::RenderTarget& drawTarget();              // where every screen draws
-bool platformPointer(int& viewX, int& viewY); // pointer in view coordinates; false if no window
-bool platformButton(sf::Mouse::Button button);
+bool platformReadPointer(PointerReading& out); // pointer thread; false without a window
 bool platformKey(sf::Keyboard::Key key);
 bool platformHasFocus();
 void platformSetCursorVisible(bool visible);

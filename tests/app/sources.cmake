@@ -13,4 +13,5 @@ set(APP_TEST_SOURCES
   tests/app/game_window_test.cpp
   tests/app/window_sizes_test.cpp
   tests/app/missing_assets_test.cpp
+  tests/app/pacing_test.cpp
 )

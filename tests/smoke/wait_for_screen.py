@@ -2,26 +2,31 @@
 """Waits until the Thornvale window shows more than the black loading screen.
 
 The loading screen is black at (100, 100); every screen after it draws the blue sky
-there. Exits 0 once that pixel is sky blue, 1 after the time limit (seconds, default 30)."""
+there. Exits 0 once that pixel is sky blue, 1 after the time limit (seconds, default 30).
+An optional second argument names another window title to wait for."""
 import sys
 import time
 
-from Xlib import X, display
+from Xlib import X, display, error
 
 from xwindow import find_window
 
 
 def main():
     limit = float(sys.argv[1]) if len(sys.argv) > 1 else 30.0
+    title = sys.argv[2] if len(sys.argv) > 2 else "Thornvale"
     d = display.Display()
     deadline = time.time() + limit
     while time.time() < deadline:
-        window = find_window(d.screen().root, "Thornvale")
-        if window is not None:
-            blue, green, red = window.get_image(100, 100, 1, 1, X.ZPixmap, 0xFFFFFFFF).data[:3]
-            if blue > 150 and blue > red + 30:
-                return 0
-        time.sleep(0.1)
+        try:
+            window = find_window(d.screen().root, title)
+            if window is not None:
+                blue, green, red = window.get_image(100, 100, 1, 1, X.ZPixmap, 0xFFFFFFFF).data[:3]
+                if blue > 150 and blue > red + 30:
+                    return 0
+        except error.XError:
+            pass  # the window is still being made, or was replaced
+        time.sleep(0.02)
     print("the first screen never appeared", file=sys.stderr)
     return 1
 

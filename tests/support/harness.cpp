@@ -140,12 +140,7 @@ void Harness::standInGame(long long seed) {
     p.inTransition = false;
 }
 
-void Harness::pass() {
-    followWindowFocus();
-    refreshPointerSnapshot();
-    runQueuedClicks();
-    runDueSteps();
-}
+void Harness::pass() { runLoopPass(); }
 
 void Harness::step(int count) {
     for (int i = 0; i < count; i++) {

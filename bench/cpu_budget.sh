@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# cpu_budget.sh -- what the game costs the CPU, measured side by side with the floor program
+#
+# Starts its own Xvfb and, in one run: the floor (the least a program showing this
+# window can cost), then the real game at the title, in a busy game (night, rain, a
+# salmon pond's window and the bag open) and walking across three areas, then the
+# floor again. Prints CPU % of one core per scene (game threads, Mesa's render
+# threads, per thread), peak RSS, the ratios to the floor, the longest main-thread
+# pass and the launch time, and exits 1 if any is over its budget. Timing on a shared
+# machine is noisy: this is run by hand or after the tests, never as a test.
+# Usage: bench/cpu_budget.sh [BUILD_DIR] [SECONDS_PER_SCENE]   (BENCH_SHOTS=DIR: pictures too)
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+seconds=${2:-12}
+here="$root/bench"
+smoke="$root/tests/smoke"
+work=$(mktemp -d /tmp/thornvale-bench-XXXXXX)
+results="$work/results"
+mkdir -p "$results"
+
+source "$root/tools/xvfb.sh"
+start_xvfb || exit 1
+cleanup() {
+  [ -n "${app:-}" ] && kill "$app" 2> /dev/null
+  stop_xvfb
+  rm -rf "$work"
+}
+trap cleanup EXIT
+export ALSOFT_DRIVERS=null
+unset LP_NUM_THREADS   # Mesa renders on its own threads, as on a player's machine
+
+now() { date +%s.%N; }
+
+# Starts a program, waits for its first sky-blue frame, records the launch time.
+launch() {  # scene title command...
+  local scene=$1 title=$2 start
+  shift 2
+  start=$(now)
+  "$@" > "$work/$scene.log" 2>&1 &
+  app=$!
+  /usr/bin/python3 "$smoke/wait_for_screen.py" 30 "$title" || { echo "$scene: no picture" >&2; return 1; }
+  awk "BEGIN { printf \"%.2f\\n\", $(now) - $start }" > "$results/$scene.launch"
+  window=$(xdotool search --name "^$title\$" | head -1)
+}
+
+finish() {
+  kill "$app" 2> /dev/null
+  wait "$app" 2> /dev/null
+  app=""
+}
+
+# BENCH_SHOTS=DIR keeps a picture of each scene as it was measured.
+measure() {  # scene seconds
+  /usr/bin/python3 "$here/measure.py" "$app" "$2" "$XVFB_PID" > "$results/$1.json"
+  [ -n "${BENCH_SHOTS:-}" ] && mkdir -p "$BENCH_SHOTS" && \
+    /usr/bin/python3 "$here/screenshot.py" "$BENCH_SHOTS/$1.png" "$(xdotool getwindowname "$window")"
+  return 0
+}
+
+press() {  # x y: down, 100 ms, up, as a hand does
+  xdotool mousemove --window "$window" "$1" "$2"; sleep 0.1
+  xdotool mousedown 1; sleep 0.1; xdotool mouseup 1; sleep 0.4
+}
+
+run_floor() {  # scene
+  launch "$1" "Thornvale floor" "$build/bench/thornvale_floor" "$build/run/assets" || return 1
+  sleep 2
+  measure "$1" "$seconds"
+  finish
+}
+
+# A run folder with the game, its assets and the given save files.
+game_folder() {  # name
+  local dir="$work/$1"
+  mkdir -p "$dir/saves"
+  cp "$build/run/thornvale" "$dir/"
+  ln -s "$build/run/assets" "$dir/assets"
+  printf '0\n1\n100\n1\n100\n0\n' > "$dir/saves/sF.kv"   # Mouse/Keyboard, not asked again
+  echo "$dir"
+}
+
+# A saved game: wisp at x 500 before the middle place, night (dayClock 700), mid-shower.
+write_save() {  # dir middle-object
+  {
+    printf 'Bench\n0\n42\n12345\n500\n60\n0\n%s\n0\n' "$2"
+    printf '1\n4\n7\n13\n16\n19\n2\n5\n0\n'     # bag: logs, ore, fish, tools
+    for _ in $(seq 19 39); do echo 0; done
+    echo 3
+    for _ in $(seq 41 51); do echo 1; done
+    printf '700\n33\n'
+  } > "$1/saves/1.kv"
+  printf '2\n1\n' > "$1/saves/sL.kv"
+}
+
+start_game() {  # scene dir
+  cd "$2" && launch "$1" Thornvale env THORNVALE_STEP_TIMES="$2/steps.txt" ./thornvale
+  local status=$?
+  cd "$root"
+  return $status
+}
+
+load_saved_game() {
+  press 500 500; press 500 275; press 510 180   # Play, Load Game, the first save
+  sleep 2
+}
+
+scene_title() {
+  local dir; dir=$(game_folder title)
+  printf '1\n' > "$dir/saves/sL.kv"
+  start_game title "$dir" || return 1
+  sleep 3
+  measure title "$seconds"
+  cp "$dir/steps.txt" "$results/title.steps" 2> /dev/null
+  finish
+}
+
+scene_busy() {
+  local dir; dir=$(game_folder busy)
+  write_save "$dir" 8
+  start_game busy "$dir" || return 1
+  load_saved_game
+  xdotool key space; sleep 1.5      # the salmon pond's window zooms open
+  xdotool key e; sleep 1.5          # and the bag slides in
+  measure busy "$seconds"
+  cp "$dir/steps.txt" "$results/busy.steps" 2> /dev/null
+  finish
+}
+
+scene_walk() {
+  local dir; dir=$(game_folder walk)
+  write_save "$dir" 0
+  start_game walk "$dir" || return 1
+  load_saved_game
+  xdotool keydown d
+  measure walk 24                   # 7 px a step: out of this area and across three more
+  xdotool keyup d
+  [ "$(sed -n 40p "$dir/saves/1.kv")" -ge 6 ] || echo "walk: fewer than three areas crossed" >&2
+  cp "$dir/steps.txt" "$results/walk.steps" 2> /dev/null
+  finish
+}
+
+run_floor floor1 && scene_title && scene_busy && scene_walk && run_floor floor2 || exit 1
+/usr/bin/python3 "$here/report.py" "$results"

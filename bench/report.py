@@ -1,0 +1,73 @@
+#!/usr/bin/python3
+"""Prints the CPU benchmark's table and checks every scene against its budget.
+
+Usage: report.py RESULTS_DIR  (written by cpu_budget.sh). Exits 1 if a budget is broken."""
+import json
+import os
+import sys
+
+# scene: (game CPU ratio, total CPU ratio) at most, to the floor's
+BUDGETS = {"title": (1.0, 1.5), "busy": (1.3, 2.5), "walk": (None, None)}
+RSS_RATIO = 1.5
+LONGEST_PASS_MS = 34.0
+LAUNCH_S = 0.9
+
+
+def load(results, name):
+    with open(os.path.join(results, name + ".json")) as f:
+        return json.load(f)
+
+
+def read(results, name, default=""):
+    try:
+        with open(os.path.join(results, name)) as f:
+            return f.read().strip()
+    except OSError:
+        return default
+
+
+def floor_mean(results):
+    runs = [load(results, "floor1"), load(results, "floor2")]
+    return {k: sum(r[k] for r in runs) / len(runs) for k in ("game", "render", "total", "rss_mb")}, runs
+
+
+def check(broken, what, value, limit):
+    if limit is not None and value > limit:
+        broken.append(f"{what}: {value:.2f} > {limit}")
+
+
+def main():
+    results = sys.argv[1]
+    floor, runs = floor_mean(results)
+    print("floor runs: " + "; ".join(
+        f"game {r['game']} + render {r['render']} = {r['total']} % ({', '.join(f'{k} {v}' for k, v in r['threads'].items())})"
+        for r in runs))
+    print(f"floor mean: game {floor['game']:.1f} %, render {floor['render']:.1f} %, total {floor['total']:.1f} %, "
+          f"peak RSS {floor['rss_mb']:.0f} MB, launch {read(results, 'floor1.launch')} s\n")
+    print(f"{'scene':6} {'game %':>7} {'render %':>9} {'total %':>8} {'game x':>7} {'total x':>8} "
+          f"{'RSS MB':>7} {'RSS x':>6} {'longest pass ms':>16} {'X server %':>11}")
+    broken = []
+    for scene, (game_limit, total_limit) in BUDGETS.items():
+        r = load(results, scene)
+        game_x, total_x, rss_x = r["game"] / floor["game"], r["total"] / floor["total"], r["rss_mb"] / floor["rss_mb"]
+        steps = read(results, scene + ".steps").split()
+        longest = float(steps[1]) if len(steps) > 1 else float("inf")  # no figure: a broken run
+        print(f"{scene:6} {r['game']:7.1f} {r['render']:9.1f} {r['total']:8.1f} {game_x:7.2f} {total_x:8.2f} "
+              f"{r['rss_mb']:7.0f} {rss_x:6.2f} {longest:16.2f} {r['xserver']:11.1f}")
+        print("       threads: " + ", ".join(f"{k} {v}" for k, v in r["threads"].items()))
+        check(broken, f"{scene} game CPU ratio", game_x, game_limit)
+        check(broken, f"{scene} total CPU ratio", total_x, total_limit)
+        check(broken, f"{scene} peak RSS ratio", rss_x, RSS_RATIO)
+        check(broken, f"{scene} longest main-thread pass (ms)", longest, LONGEST_PASS_MS)
+    launch = float(read(results, "title.launch", "inf"))
+    print(f"\nlaunch to a visible title: {launch:.2f} s")
+    check(broken, "launch to the title (s)", launch, LAUNCH_S)
+    if broken:
+        print("\nOVER BUDGET:\n  " + "\n  ".join(broken))
+        return 1
+    print("\nevery scene within budget")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
