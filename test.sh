@@ -15,6 +15,8 @@ export ALSOFT_DRIVERS=null LP_NUM_THREADS=0
 status=0
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j 2 --timeout 300 || status=1
 "$THORNVALE_ROOT/tests/smoke/smoke_test.sh" "$BUILD_DIR" || status=1
+# The real window on its own 1920x1080 screen: resized, letterboxed, full screen and back.
+"$THORNVALE_ROOT/tests/smoke/window_test.sh" "$BUILD_DIR" || status=1
 # The Debian package: built, checked, installed, played as a fresh player, removed.
 if [ "${THORNVALE_PACKAGE:-1}" = 1 ]; then
   "$THORNVALE_ROOT/tests/package/package_test.sh" "$BUILD_DIR" || status=1
