@@ -64,15 +64,16 @@ press() {
   sleep 0.35
 }
 
+# Slow enough for a loaded machine: every stage is seen by several steps.
 drag() {
   xdotool mousemove --window "$window" "$1" "$2"
-  sleep 0.1
+  sleep 0.3
   xdotool mousedown 1
-  sleep 0.15
+  sleep 0.3
   xdotool mousemove --window "$window" "$3" "$4"
-  sleep 0.15
+  sleep 0.3
   xdotool mouseup 1
-  sleep 0.35
+  sleep 0.5
 }
 
 black() { [ "$(/usr/bin/python3 "$here/pixel.py" "$1")" = "0,0,0" ]; }
