@@ -22,7 +22,7 @@ if [ "${1:-}" = "--installed" ]; then
   saves="$data/saves"
 else
   build=$(cd "${1:?build folder}" && pwd)
-  start="$work" home="$HOME"
+  start="$work" home="${HOME:-}"
   saves="$work/saves"
   mkdir -p "$saves"
   cp "$build/run/thornvale" "$work/"
@@ -32,7 +32,7 @@ fi
 
 window=""
 start_game() {
-  (cd "$start" && exec env -u XDG_DATA_HOME HOME="$home" ALSOFT_DRIVERS=null "$binary") > "$work/game.log" 2>&1 &
+  (cd "$start" && exec env -u XDG_DATA_HOME ${home:+HOME="$home"} ALSOFT_DRIVERS=null "$binary") > "$work/game.log" 2>&1 &
   game=$!
   window=""
   for _ in $(seq 1 100); do
