@@ -5,6 +5,7 @@ set(THORNVALE_CORE_SOURCES
   src/app/catalogue.cpp
   src/app/cheats.cpp
   src/app/clock.cpp
+  src/app/cover.cpp
   src/app/frame_loop.cpp
   src/app/game_end.cpp
   src/app/game_window.cpp

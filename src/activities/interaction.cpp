@@ -10,6 +10,7 @@
 #include "app/app_state.h"
 #include "app/catalogue.h"
 #include "app/clock.h"
+#include "app/cover.h"
 #include "app/input.h"
 #include "app/platform.h"
 #include "app/sound.h"
@@ -173,6 +174,7 @@ void stepClosing() {
 void stepOpen() {
     InteractionState& w = interaction;
     shadeView(w.dimAlpha);
+    uncover();
     drawPanel(1.0);
     drawObjectPicture();
     drawInfoPanel();
@@ -257,6 +259,10 @@ void resetInteraction() {
 
 // ---------------------------------------------------------------------------
 // Every step and every press
+
+void coverBehindPanel() {
+    if (interaction.windowPhase == WindowPhase::Open) coverRect(panelInterior);
+}
 
 void drawInteraction() {
     switch (interaction.windowPhase) {

@@ -1,5 +1,6 @@
 // interaction.h -- the zooming interaction window and the activities played in it
 #pragma once
+#include <SFML/Graphics/Rect.hpp>
 #include <cstdint>
 
 enum class WindowPhase { Closed, Opening, Open, Closing };
@@ -27,10 +28,13 @@ extern InteractionState interaction;
 
 constexpr double activityDone = 200;  // ActivityProgress of a finished gathering activity
 constexpr int finishCloseDelayMs = 500;  // a finished activity stays on screen this long
+// The open panel (700 x 500 at (500, 335)) is opaque 10 px inside its edge.
+const sf::IntRect panelInterior(160, 95, 680, 480);
 
 void openInteraction();               // open the object under the wisp
 void closeInteraction(int delayMs);   // close now (<= 0) or after delayMs
 void onInteractionPress();            // a press while the window is open
+void coverBehindPanel();              // start of a step: an open panel hides what lies under it
 void drawInteraction();               // one step of the window in its current phase
 void drawFlyingItem();                // the item flying from the panel to the bag
 bool interactionActive();             // the window is opening, open or closing

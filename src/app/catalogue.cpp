@@ -3,11 +3,14 @@
 
 #include "app/app_state.h"
 #include "app/asset_table.h"
+#include "app/cover.h"
 #include "app/platform.h"
 #include "app/random.h"
 #include "app/run_folder.h"
 
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <deque>
 #include <iostream>
 #include <mutex>
@@ -24,7 +27,16 @@ struct PendingTexture {
 };
 
 std::mutex pendingMutex;
+std::condition_variable pendingTaken;  // the main thread made textures of what was pending
 std::deque<PendingTexture> pending;
+size_t pendingBytes = 0;               // pixels decoded and waiting, bytes
+size_t pendingLimit = SIZE_MAX;        // the loader waits while this much is waiting
+
+size_t imageBytes(const PendingTexture& job) {
+    if (!job.image) return 0;
+    if (job.area.width > 0) return size_t(job.area.width) * job.area.height * 4;
+    return size_t(job.image->getSize().x) * job.image->getSize().y * 4;
+}
 
 // A missing or damaged file leaves an empty texture; the player is told which one.
 std::shared_ptr<sf::Image> decode(const char* code, const std::string& name) {
@@ -34,8 +46,13 @@ std::shared_ptr<sf::Image> decode(const char* code, const std::string& name) {
     return nullptr;
 }
 
+// A loader that runs far ahead of the main thread would hold every decoded image
+// and every texture at once; it waits instead while enough is waiting.
 void queue(PendingTexture job) {
-    std::lock_guard<std::mutex> lock(pendingMutex);
+    std::unique_lock<std::mutex> lock(pendingMutex);
+    while (pendingBytes >= pendingLimit && !app.quitRequested)
+        pendingTaken.wait_for(lock, std::chrono::milliseconds(20));  // quitting never notifies
+    pendingBytes += imageBytes(job);
     pending.push_back(std::move(job));
 }
 
@@ -86,7 +103,11 @@ void placeStartingClouds() {
     }
 }
 
-void textureLoaderThread() {
+void textureLoaderThread(size_t waitingLimitBytes) {
+    {
+        std::lock_guard<std::mutex> lock(pendingMutex);
+        pendingLimit = waitingLimitBytes;
+    }
     queueEntries(imagesBeforeTiles, imagesBeforeTilesCount);
     queueToolTiles();
     queueEntries(imagesAfterTiles, imagesAfterTilesCount);
@@ -98,16 +119,21 @@ int createPendingTextures() {
         std::lock_guard<std::mutex> lock(pendingMutex);
         jobs.swap(pending);
     }
-    for (const PendingTexture& job : jobs) {
+    for (PendingTexture& job : jobs) {
         createTexture(job);
         addLoadProgress();
+        std::lock_guard<std::mutex> lock(pendingMutex);
+        pendingBytes -= imageBytes(job);
+        job.image.reset();  // the decoded pixels go as soon as their texture exists
     }
+    pendingTaken.notify_all();
     return static_cast<int>(jobs.size());
 }
 
 void clearCatalogue() {
     std::lock_guard<std::mutex> lock(pendingMutex);
     pending.clear();
+    pendingBytes = 0;
     catalogue.sprites.clear();
     catalogue.textures.clear();
 }
@@ -148,6 +174,27 @@ void chooseFilter(SpriteEntry& entry, const sf::RenderTarget& target) {
     if (entry.texture->isSmooth() != smooth) entry.texture->setSmooth(smooth);
 }
 
+// Under a cover, a large sprite on the pixel grid is drawn as the parts of its
+// texture that stay in sight; any other sprite is drawn whole unless wholly hidden.
+void drawUncovered(const SpriteEntry& entry, sf::RenderTarget& target) {
+    sf::FloatRect bounds = entry.sprite.getGlobalBounds(), parts[4];
+    int count = uncoveredParts(bounds, parts);
+    if (count == 0) return;
+    bool whole = count == 1 && parts[0] == bounds;
+    if (whole || entry.texture->isSmooth() || bounds.width * bounds.height < 40000) {
+        target.draw(entry.sprite);
+        return;
+    }
+    for (int i = 0; i < count; i++) {
+        sf::IntRect source(static_cast<int>(parts[i].left - bounds.left), static_cast<int>(parts[i].top - bounds.top),
+                           static_cast<int>(parts[i].width), static_cast<int>(parts[i].height));
+        sf::Sprite part(*entry.texture, source);
+        part.setColor(entry.sprite.getColor());
+        part.setPosition(parts[i].left, parts[i].top);
+        target.draw(part);
+    }
+}
+
 }  // namespace
 
 void drawSprite(const std::string& name, double x, double y) {
@@ -155,8 +202,10 @@ void drawSprite(const std::string& name, double x, double y) {
     entry.x = x;
     entry.y = y;
     entry.sprite.setPosition(static_cast<float>(x), static_cast<float>(y));
+    if (!entry.texture) return;  // a name that was never loaded
     chooseFilter(entry, drawTarget());
-    drawTarget().draw(entry.sprite);
+    if (coverActive()) drawUncovered(entry, drawTarget());
+    else drawTarget().draw(entry.sprite);
 }
 
 void colourSprite(const std::string& name, sf::Color colour) {

@@ -1,6 +1,7 @@
 // catalogue.h -- images by catalogue name, the texture loader and the sprite operations
 #pragma once
 #include <SFML/Graphics.hpp>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -23,7 +24,9 @@ extern TextureCatalogue catalogue;
 // made on the main thread (createPendingTextures, run by the loading screen),
 // because Mesa's software renderer crashes now and then when a second thread
 // creates textures while the main thread draws.
-void textureLoaderThread();
+// waitingLimitBytes: the loader waits while this many bytes of decoded pixels wait
+// for their textures (the game's loader thread); unlimited when run in one thread.
+void textureLoaderThread(size_t waitingLimitBytes = SIZE_MAX);
 int createPendingTextures();   // makes the textures decoded so far; returns how many
 void clearCatalogue();         // tests boot the program repeatedly
 void placeStartingClouds();    // spread the five clouds over the sky

@@ -1,11 +1,13 @@
 // frame_loop.cpp -- start-up order, the step scheduler, runStep and the drifting clouds
 #include "app/frame_loop.h"
 
+#include "activities/interaction.h"
 #include "app/app_state.h"
 #include "app/asset_table.h"
 #include "app/catalogue.h"
 #include "app/cheats.h"
 #include "app/clock.h"
+#include "app/cover.h"
 #include "app/input.h"
 #include "app/metrics.h"
 #include "app/platform.h"
@@ -33,13 +35,19 @@ void startupLoad() {
     loadFonts();
 }
 
+namespace {
+// Decoded images waiting for the main thread to make their textures: enough for a
+// step's worth of the largest pictures, far less than all of them at once.
+constexpr size_t texturesWaitingLimit = 6 * 1024 * 1024;
+}  // namespace
+
 void startLoaderThreads() {
     raiseLoadingScreen(startupLoadUnits);
     app.loadersRunning = 2;
     std::thread(pointerThread).detach();
     std::thread([] {
         pthread_setname_np(pthread_self(), "textures");
-        textureLoaderThread();
+        textureLoaderThread(texturesWaitingLimit);
         app.loadersRunning--;
     }).detach();
     std::thread([] {
@@ -83,10 +91,12 @@ void runStep() {
         drawLoadingScreen();
         return;
     }
+    if (app.inGame || app.inTutorial) coverBehindPanel();
     drawBackground();
     updatePlayerMovement();
     if (app.inGame) drawGameScreen();
     else if (app.inTutorial) tutorialFrame();
+    uncover();
     drawMenuScreens();
 }
 

@@ -1,10 +1,12 @@
-// pointer_x11.cpp -- one XQueryPointer and one XGetInputFocus per poll, on a private connection
+// pointer_x11.cpp -- one XQueryPointer per poll and one XGetInputFocus per burst, on a private connection
 #include "app/pointer_x11.h"
 
 #include <X11/Xlib.h>
 
 namespace {
 Display* display = nullptr;  // used by the pointer thread only
+int readsSinceFocus = 0;     // the focus is asked once in every burst of five reads
+bool lastFocused = false;
 XErrorHandler previousHandler = nullptr;
 
 // A window replaced (full screen on or off) between two polls answers with
@@ -34,8 +36,11 @@ bool readRawPointer(unsigned long window, RawPointer& out) {
     unsigned int mask;
     if (!XQueryPointer(display, window, &root, &child, &rootX, &rootY, &winX, &winY, &mask))
         return false;  // the pointer is on another screen
-    XGetInputFocus(display, &focus, &revert);
-    out.focused = focus == window;
+    if (readsSinceFocus++ % 5 == 0) {
+        XGetInputFocus(display, &focus, &revert);
+        lastFocused = focus == window;
+    }
+    out.focused = lastFocused;
     out.pixelX = winX;
     out.pixelY = winY;
     out.left = mask & Button1Mask;

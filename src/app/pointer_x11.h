@@ -3,7 +3,8 @@
 // The main thread's SFML calls and the pointer thread's polls would otherwise share
 // one Xlib connection and its lock, and the two threads would wake each other
 // thousands of times a second. On its own connection the pointer thread reads the
-// position, both buttons and the focus in two round trips per poll.
+// position and both buttons in one round trip per poll, and the focus once in every
+// burst of five polls (a focus change is seen within a millisecond).
 #pragma once
 
 struct RawPointer {

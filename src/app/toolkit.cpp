@@ -2,6 +2,7 @@
 #include "app/toolkit.h"
 
 #include "app/asset_table.h"
+#include "app/cover.h"
 #include "app/platform.h"
 #include "app/run_folder.h"
 
@@ -20,10 +21,14 @@ void setFill(int r, int g, int b, int a) { currentFillColour = sf::Color(r, g, b
 
 namespace {
 void drawRect(float left, float top, float w, float h, sf::Color colour) {
-    sf::RectangleShape rect(sf::Vector2f(w, h));
-    rect.setPosition(left, top);
-    rect.setFillColor(colour);
-    drawTarget().draw(rect);
+    sf::FloatRect parts[4];
+    int count = uncoveredParts(sf::FloatRect(left, top, w, h), parts);
+    for (int i = 0; i < count; i++) {
+        sf::RectangleShape rect(sf::Vector2f(parts[i].width, parts[i].height));
+        rect.setPosition(parts[i].left, parts[i].top);
+        rect.setFillColor(colour);
+        drawTarget().draw(rect);
+    }
 }
 }  // namespace
 

@@ -1,8 +1,11 @@
 // pacing_test.cpp -- what keeps the game cheap to run must not change what happens or shows:
 // clicks still come before the step that follows them, a sleeping loop wakes for a
-// click, and sprites drawn with the cheaper filter keep every pixel
+// click, sprites drawn with the cheaper filter keep every pixel, and so does leaving
+// out what an open panel hides
+#include "activities/interaction.h"
 #include "app/app_state.h"
 #include "app/catalogue.h"
+#include "app/cover.h"
 #include "app/frame_loop.h"
 #include "app/input.h"
 #include "app/platform.h"
@@ -102,4 +105,61 @@ TEST(Pacing, SpritesKeepEveryPixelWhicheverFilterTheyAreDrawnWith) {
             for (unsigned x = 0; x < 1000; x++) differing += smooth.getPixel(x, y) != drawn.getPixel(x, y);
         EXPECT_EQ(differing, 0) << d.name;
     }
+}
+
+namespace {
+// Everything drawn before the panel, then the panel: with or without the cover.
+sf::Image drawUnderThePanel(Harness& h, bool covered) {
+    if (covered) coverRect(panelInterior);
+    drawSprite("background", 500, 300);
+    drawSprite("cloud 2", 410.5, 150);           // smooth, partly in sight
+    drawSprite("tree oak", 500, 300);            // its crown shows above the panel
+    setFill(0, 0, 0, 140);
+    fillRectCentred(500, 170, 1000, 345);        // the night sky
+    drawSprite("night water", 500, 367);         // large, on the grid, split around the panel
+    shadeView(75);
+    uncover();
+    drawSprite("interaction", 500, 335);
+    return h.screenshot();
+}
+}  // namespace
+
+TEST(Pacing, LayersUnderAnOpenPanelLeaveItOutAndThePictureStaysTheSame) {
+    Harness h;
+    h.boot();
+    sf::Image plain = drawUnderThePanel(h, false);
+    sf::Image covered = drawUnderThePanel(h, true);
+    int differing = 0;
+    for (unsigned y = 0; y < 600; y++)
+        for (unsigned x = 0; x < 1000; x++) differing += plain.getPixel(x, y) != covered.getPixel(x, y);
+    EXPECT_EQ(differing, 0);
+    EXPECT_FALSE(coverActive());
+}
+
+TEST(Pacing, TheRectangleLeftOutIsOpaqueInThePanelPicture) {
+    sf::Image panel;
+    ASSERT_TRUE(panel.loadFromFile(std::string(THORNVALE_ASSETS_DIR) + "/1X.dk5"));
+    ASSERT_EQ(panel.getSize(), sf::Vector2u(700, 500));
+    // The panel is drawn centred at (500, 335): its top-left pixel is (150, 85).
+    int seeThrough = 0;
+    for (int y = panelInterior.top; y < panelInterior.top + panelInterior.height; y++)
+        for (int x = panelInterior.left; x < panelInterior.left + panelInterior.width; x++)
+            seeThrough += panel.getPixel(x - 150, y - 85).a != 255;
+    EXPECT_EQ(seeThrough, 0);
+}
+
+TEST(Pacing, UncoveredPartsSurroundTheCoverAndNothingElse) {
+    sf::FloatRect parts[4];
+    coverRect(sf::IntRect(100, 100, 200, 100));
+    EXPECT_EQ(uncoveredParts(sf::FloatRect(0, 0, 1000, 600), parts), 4);
+    float area = 0;
+    for (const sf::FloatRect& p : parts) {
+        area += p.width * p.height;
+        EXPECT_FALSE(p.intersects(sf::FloatRect(100, 100, 200, 100)));
+    }
+    EXPECT_EQ(area, 1000 * 600 - 200 * 100);
+    EXPECT_EQ(uncoveredParts(sf::FloatRect(120, 120, 50, 50), parts), 0) << "wholly hidden";
+    EXPECT_EQ(uncoveredParts(sf::FloatRect(500, 0, 50, 50), parts), 1) << "beside the cover";
+    uncover();
+    EXPECT_EQ(uncoveredParts(sf::FloatRect(120, 120, 50, 50), parts), 1) << "nothing covered";
 }
