@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # test.sh -- install what is missing, build, and run every test headless: the suite
-# under its own Xvfb with OpenAL's silent output, then the smoke test of the real game.
+# under its own Xvfb with OpenAL's silent output, then the smoke test of the real game,
+# then the Debian package installed and played.
 set -euo pipefail
 source "$(dirname "$0")/tools/setup.sh"
 install_missing_packages
@@ -14,6 +15,12 @@ export ALSOFT_DRIVERS=null LP_NUM_THREADS=0
 status=0
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j 2 --timeout 300 || status=1
 "$THORNVALE_ROOT/tests/smoke/smoke_test.sh" "$BUILD_DIR" || status=1
+# The real window on its own 1920x1080 screen: resized, letterboxed, full screen and back.
+"$THORNVALE_ROOT/tests/smoke/window_test.sh" "$BUILD_DIR" || status=1
+# The Debian package: built, checked, installed, played as a fresh player, removed.
+if [ "${THORNVALE_PACKAGE:-1}" = 1 ]; then
+  "$THORNVALE_ROOT/tests/package/package_test.sh" "$BUILD_DIR" || status=1
+fi
 if [ "${THORNVALE_TSAN:-1}" = 1 ]; then
   "$THORNVALE_ROOT/tests/tsan.sh" || status=1
 fi

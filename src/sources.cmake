@@ -8,11 +8,14 @@ set(THORNVALE_CORE_SOURCES
   src/app/cover.cpp
   src/app/frame_loop.cpp
   src/app/game_end.cpp
+  src/app/game_window.cpp
   src/app/input.cpp
+  src/app/letterbox.cpp
   src/app/metrics.cpp
   src/app/platform.cpp
   src/app/pointer_x11.cpp
   src/app/random.cpp
+  src/app/run_folder.cpp
   src/app/sound.cpp
   src/app/step_timer.cpp
   src/app/toolkit.cpp

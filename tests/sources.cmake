@@ -8,6 +8,7 @@ include(tests/frontend/sources.cmake)
 include(tests/tutorial/sources.cmake)
 set(THORNVALE_TEST_SOURCES
   tests/support/harness.cpp
+  tests/support/game_process.cpp
   tests/assets/assets_test.cpp
   tests/inventory/hud_test.cpp
   ${APP_TEST_SOURCES}

@@ -12,6 +12,7 @@ PACKAGES=(
   librsvg2-bin sox libsox-fmt-all fluidsynth fluid-soundfont-gm vorbis-tools
   fonts-comfortaa fonts-sil-andika
   xvfb x11-utils xdotool python3-xlib
+  dpkg-dev file lintian desktop-file-utils appstream man-db
 )
 
 install_missing_packages() {

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# xvfb.sh -- start_xvfb finds a free display, starts Xvfb on it (24-bit, 1280x1024,
-# no TCP) and waits until it answers; stop_xvfb ends it. Sourced by the test scripts.
+# xvfb.sh -- start_xvfb finds a free display, starts Xvfb on it (24-bit, 1280x1024 or the
+# size given as WIDTHxHEIGHT, no TCP) and waits until it answers; stop_xvfb ends it.
+# Sourced by the test scripts.
 # -noreset: by default Xvfb resets whenever its last client leaves, and a test process
 # that connects during the reset fails to open the display.
 start_xvfb() {
-  local n
+  local n size=${1:-1280x1024}
   for n in $(seq 90 140); do
     [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset > /dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp -noreset > /dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     for _ in $(seq 1 100); do

@@ -38,6 +38,6 @@ constexpr int soundCount = 20;
 constexpr int imageCount = 197;            // catalogue entries, tiles included
 constexpr int startupLoadUnits = 217;      // 197 images and 20 sounds
 
-constexpr const char* defaultFontPath = "assets/3.dk5";
-constexpr const char* uiFontPath = "assets/R.dk5";
-constexpr const char* iconPath = "assets/30.dk5";
+constexpr const char* defaultFontCode = "3";
+constexpr const char* uiFontCode = "R";
+constexpr const char* iconCode = "30";

@@ -6,6 +6,7 @@
 #include "app/cover.h"
 #include "app/platform.h"
 #include "app/random.h"
+#include "app/run_folder.h"
 
 #include <chrono>
 #include <cmath>
@@ -26,6 +27,7 @@ struct PendingTexture {
     std::string name;
     std::shared_ptr<const std::vector<char>> bytes;  // the PNG file, drawn later
     sf::Vector2u size;                 // its picture size, from the PNG header
+    std::string file;                  // where the bytes came from
     std::shared_ptr<sf::Image> image;  // decoded at once; null when it failed
     sf::IntRect area;                  // part of the picture; empty for the whole picture
     uint8_t alpha = 255;               // tint right after loading
@@ -48,12 +50,12 @@ size_t queuedBytes(const PendingTexture& job) {
     return size_t(job.image->getSize().x) * job.image->getSize().y * 4;
 }
 
-std::string assetPath(const char* code) { return std::string("assets/") + code + ".dk5"; }
-
-std::shared_ptr<sf::Image> decode(const char* code) {
+// A missing or damaged file leaves an empty texture; the player is told which one.
+std::shared_ptr<sf::Image> decode(const char* code, const std::string& name) {
     auto image = std::make_shared<sf::Image>();
-    if (!image->loadFromFile(assetPath(code))) return nullptr;
-    return image;
+    if (image->loadFromFile(assetFile(code))) return image;
+    std::cerr << "Thornvale: the image \"" << name << "\" (" << assetFile(code) << ") is missing or damaged\n";
+    return nullptr;
 }
 
 uint32_t bigEndian(const std::vector<char>& b, size_t at) {
@@ -65,7 +67,7 @@ uint32_t bigEndian(const std::vector<char>& b, size_t at) {
 // A PNG file's bytes and picture size; nothing for a file that is not a readable PNG,
 // which is then decoded at once so that its failure shows while loading.
 std::shared_ptr<const std::vector<char>> readPng(const char* code, sf::Vector2u& size) {
-    std::ifstream file(assetPath(code), std::ios::binary);
+    std::ifstream file(assetFile(code), std::ios::binary);
     if (!file) return nullptr;
     auto bytes = std::make_shared<std::vector<char>>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     static const char signature[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR";
@@ -76,9 +78,10 @@ std::shared_ptr<const std::vector<char>> readPng(const char* code, sf::Vector2u&
 }
 
 PendingTexture readPicture(const std::string& name, const char* code, sf::IntRect area, uint8_t alpha) {
-    PendingTexture job{name, nullptr, {}, nullptr, area, alpha};
+    PendingTexture job{name, nullptr, {}, "", nullptr, area, alpha};
     job.bytes = readPng(code, job.size);
-    if (!job.bytes) job.image = decode(code);
+    if (job.bytes) job.file = assetFile(code);
+    else job.image = decode(code, name);
     return job;
 }
 
@@ -99,7 +102,7 @@ void queueEntries(const ImageEntry* entries, int count) {
 
 void queueToolTiles() {
     for (const ToolSheet& sheet : toolSheets) {
-        PendingTexture sheetFile = readPicture("", sheet.code, {}, 255);
+        PendingTexture sheetFile = readPicture("tool sheet", sheet.code, {}, 255);
         for (int cell = 0; cell < 16; cell++) {
             int tile = sheet.firstTile + cell;
             if (!toolTileHasPiece(tile)) continue;
@@ -117,12 +120,15 @@ void fillTexture(sf::Texture& texture, const sf::Image& image, const sf::IntRect
     texture.setSmooth(true);
 }
 
-// Decodes a picture kept as file bytes into its texture, on its first draw.
-void makeTexture(SpriteEntry& entry) {
+// Decodes a picture kept as file bytes into its texture, on its first draw. A damaged
+// file leaves the texture empty, and the player is told which one.
+void makeTexture(SpriteEntry& entry, const std::string& name) {
     if (!entry.source) return;
     sf::Image image;
     if (image.loadFromMemory(entry.source->data(), entry.source->size()))
         fillTexture(*entry.texture, image, entry.sourceArea);
+    else
+        std::cerr << "Thornvale: the image \"" << name << "\" (" << entry.sourceFile << ") is missing or damaged\n";
     entry.source.reset();
 }
 
@@ -135,6 +141,7 @@ void createEntry(const PendingTexture& job) {
     if (job.area.width > 0) size = sf::Vector2u(job.area.width, job.area.height);
     if (job.bytes) {
         entry.source = job.bytes;
+        entry.sourceFile = job.file;
         entry.sourceArea = job.area;
         entry.sprite.setTextureRect(sf::IntRect(0, 0, size.x, size.y));
     } else {
@@ -147,7 +154,7 @@ void createEntry(const PendingTexture& job) {
     entry.colour = sf::Color(255, 255, 255, job.alpha);
     entry.sprite.setColor(entry.colour);
     for (const char* name : madeWhileLoading)
-        if (job.name == name) makeTexture(entry);
+        if (job.name == name) makeTexture(entry, job.name);
     catalogue.textures[job.name] = std::move(texture);
     catalogue.sprites[job.name] = std::move(entry);
     if (job.name == "cloud 5") placeStartingClouds();
@@ -201,7 +208,7 @@ void clearCatalogue() {
 
 SpriteEntry& loadedSprite(const std::string& name) {
     SpriteEntry& entry = spriteEntry(name);
-    makeTexture(entry);
+    makeTexture(entry, name);
     return entry;
 }
 
@@ -277,7 +284,7 @@ void drawSprite(const std::string& name, double x, double y) {
     if (!entry.texture) return;  // a name that was never loaded
     // A page slid out of the view shows nothing; its picture need not even be made.
     if (!entry.sprite.getGlobalBounds().intersects(viewArea(drawTarget()))) return;
-    makeTexture(entry);
+    makeTexture(entry, name);
     chooseFilter(entry, drawTarget());
     if (coverActive()) drawUncovered(entry, drawTarget());
     else drawTarget().draw(entry.sprite);

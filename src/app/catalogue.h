@@ -16,6 +16,7 @@ struct SpriteEntry {
     // the texture is made then.
     std::shared_ptr<const std::vector<char>> source;
     sf::IntRect sourceArea;             // the part of the file's picture; empty for all of it
+    std::string sourceFile;             // the file, named if it turns out damaged
 };
 
 struct TextureCatalogue {

@@ -83,7 +83,23 @@ int runDueSteps() {
     return steps;
 }
 
+namespace {
+// The opaque background hides the last picture wherever the view shows; only the bars
+// beside a letterboxed view, or a missing background, need the picture cleared first.
+bool backgroundHidesLastPicture() {
+    const sf::RenderTarget& target = drawTarget();
+    sf::IntRect port = target.getViewport(target.getView());
+    sf::Vector2u size = target.getSize();
+    bool fills = port == sf::IntRect(0, 0, static_cast<int>(size.x), static_cast<int>(size.y));
+    return fills && !app.loadingScreenOn && catalogueHas("background") &&
+           loadedSprite("background").texture->getSize().x > 0;
+}
+}  // namespace
+
 void runStep() {
+    // Every picture starts from black: the bars beside a letterboxed picture stay black,
+    // and a missing background leaves no trace of the last frame.
+    if (!backgroundHidesLastPicture()) drawTarget().clear(sf::Color::Black);
     if (app.loadingScreenOn) {
         drawLoadingScreen();
         return;

@@ -3,8 +3,10 @@
 #include "app/asset_table.h"
 #include "app/catalogue.h"
 #include "app/frame_loop.h"
+#include "app/game_window.h"
 #include "app/input.h"
 #include "app/platform.h"
+#include "app/run_folder.h"
 #include "app/sound.h"
 #include "app/step_timer.h"
 #include "frontend/save_files.h"
@@ -15,16 +17,12 @@
 
 namespace {
 
-void setWindowIcon(sf::RenderWindow& window, sf::Image& icon) {
-    // Without the icon file the desktop keeps its default icon.
-    if (icon.loadFromFile(iconPath) && icon.getSize().x == 32 && icon.getSize().y == 32)
-        window.setIcon(32, 32, icon.getPixelsPtr());
-}
-
 // One pass: events, then the due steps and the picture. Returns whether a step ran.
 bool runPass(sf::RenderWindow& window) {
     sf::Event event;
-    while (window.pollEvent(event)) handleWindowEvent(event);
+    while (window.pollEvent(event))
+        if (!handleWindowChange(window, event)) handleWindowEvent(event);
+    rememberWindowWhenSettled();
     bool loading = app.loadingScreenOn;
     if (runLoopPass() == 0 || !window.isOpen()) return false;
     window.display();
@@ -51,14 +49,12 @@ void waitForLoaders() {
 }  // namespace
 
 int main() {
+    if (!enterRunFolder()) return 1;
     startStepTimer();
     prepareAudioOutput();
     ensureSavesFolder();
-    sf::RenderWindow window(sf::VideoMode(1000, 600, 32), "Thornvale", sf::Style::Default);
-    bindWindow(&window);
-    window.setFramerateLimit(30);
-    sf::Image icon;
-    setWindowIcon(window, icon);
+    sf::RenderWindow window;
+    openGameWindow(window);  // as the player left it: its size, or full screen
     startupLoad();
     startLoaderThreads();
     runMainLoop(window);

@@ -1,10 +1,10 @@
 // platform.cpp -- the real devices of the game window and the scripted ones of tests
 #include "app/platform.h"
 
+#include "app/letterbox.h"
 #include "app/pointer_x11.h"
 
 #include <atomic>
-#include <cmath>
 #include <mutex>
 
 namespace {
@@ -13,25 +13,21 @@ sf::RenderTarget* target = nullptr;       // where screens draw
 std::atomic<bool> scripted{false};
 ScriptedInput script;
 
+bool cursorShown = true;  // the visibility the game last asked for, kept over a new window
+
 // What the pointer thread needs to turn window pixels into view coordinates,
-// copied by the main thread whenever the window or its view changes.
+// copied by the main thread whenever the window or its size changes.
 struct ViewMapping {
     unsigned long handle = 0;  // the X window
-    sf::Vector2u size;         // window size, px
-    sf::View view;
+    sf::Vector2u size;         // window size, px; the picture is letterboxed in it
 };
 std::mutex mappingMutex;
 ViewMapping mapping;
 
-// The same arithmetic as sf::RenderTarget::mapPixelToCoords, on a copy.
-sf::Vector2f mapPixel(const ViewMapping& m, int x, int y) {
-    const sf::FloatRect& v = m.view.getViewport();
-    float left = static_cast<int>(0.5f + m.size.x * v.left);
-    float top = static_cast<int>(0.5f + m.size.y * v.top);
-    float width = static_cast<int>(0.5f + m.size.x * v.width);
-    float height = static_cast<int>(0.5f + m.size.y * v.height);
-    sf::Vector2f normalized(-1.f + 2.f * (x - left) / width, 1.f - 2.f * (y - top) / height);
-    return m.view.getInverseTransform().transformPoint(normalized);
+// Window pixels to view coordinates through the letterbox: the same arithmetic for the
+// real window and the tests' target, exact at whole scales.
+sf::Vector2i mapPixel(sf::Vector2u size, int x, int y) {
+    return letterboxPixelToView(letterboxFor(size.x, size.y), x, y);
 }
 }  // namespace
 
@@ -39,6 +35,7 @@ void bindWindow(sf::RenderWindow* w) {
     window = w;
     target = w;
     scripted = false;
+    window->setMouseCursorVisible(cursorShown);
     publishViewMapping();
 }
 
@@ -47,7 +44,6 @@ void publishViewMapping() {
     std::lock_guard<std::mutex> lock(mappingMutex);
     mapping.handle = window->getSystemHandle();
     mapping.size = window->getSize();
-    mapping.view = window->getView();
 }
 
 void bindScripted(sf::RenderTarget* t) {
@@ -63,8 +59,9 @@ sf::RenderTarget& drawTarget() { return *target; }
 
 bool platformReadPointer(PointerReading& out) {
     if (scripted) {
-        // The test target has the view's size, so pixels are view coordinates.
-        out = {script.focused, script.pixelX, script.pixelY, script.leftButton, script.rightButton};
+        // The scripted pointer is in pixels of the test target, letterboxed like the window.
+        sf::Vector2i p = mapPixel(target->getSize(), script.pixelX, script.pixelY);
+        out = {script.focused, p.x, p.y, script.leftButton, script.rightButton};
         return true;
     }
     ViewMapping m;
@@ -74,9 +71,8 @@ bool platformReadPointer(PointerReading& out) {
     }
     RawPointer raw;
     if (!openPointerConnection() || !readRawPointer(m.handle, raw)) return false;
-    sf::Vector2f p = mapPixel(m, raw.pixelX, raw.pixelY);
-    out = {raw.focused, static_cast<int>(std::trunc(p.x)), static_cast<int>(std::trunc(p.y)),
-           raw.left, raw.right};
+    sf::Vector2i p = mapPixel(m.size, raw.pixelX, raw.pixelY);
+    out = {raw.focused, p.x, p.y, raw.left, raw.right};
     return true;
 }
 
@@ -95,6 +91,7 @@ void platformSetCursorVisible(bool visible) {
         script.cursorVisible = visible;
         return;
     }
+    cursorShown = visible;
     if (window) window->setMouseCursorVisible(visible);
 }
 

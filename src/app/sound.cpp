@@ -3,6 +3,7 @@
 
 #include "app/app_state.h"
 #include "app/asset_table.h"
+#include "app/run_folder.h"
 #include "frontend/settings.h"
 
 #include <algorithm>
@@ -101,7 +102,7 @@ void soundLoaderThread() {
     for (const SoundEntry& entry : soundCatalogue) {
         if (app.quitRequested) return;
         auto music = std::make_unique<sf::Music>();
-        music->openFromFile(std::string("assets/") + entry.code + ".dk5");
+        music->openFromFile(assetFile(entry.code));
         soundState.sounds[entry.name] = std::move(music);
         soundState.soundNames.push_back(entry.name);
         soundState.soundCategory[entry.name] = entry.category;

@@ -4,6 +4,7 @@
 #include "app/asset_table.h"
 #include "app/cover.h"
 #include "app/platform.h"
+#include "app/run_folder.h"
 
 #include <cmath>
 
@@ -12,8 +13,8 @@ sf::Font defaultFont;
 sf::Font uiFont;
 
 void loadFonts() {
-    defaultFont.loadFromFile(defaultFontPath);
-    uiFont.loadFromFile(uiFontPath);
+    defaultFont.loadFromFile(assetFile(defaultFontCode));
+    uiFont.loadFromFile(assetFile(uiFontCode));
 }
 
 void setFill(int r, int g, int b, int a) { currentFillColour = sf::Color(r, g, b, a); }

@@ -8,5 +8,10 @@ set(APP_TEST_SOURCES
   tests/app/threads_test.cpp
   tests/app/game_end_test.cpp
   tests/app/metrics_test.cpp
+  tests/app/run_folder_test.cpp
+  tests/app/letterbox_test.cpp
+  tests/app/game_window_test.cpp
+  tests/app/window_sizes_test.cpp
+  tests/app/missing_assets_test.cpp
   tests/app/pacing_test.cpp
 )

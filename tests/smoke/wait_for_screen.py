@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Waits until the Thornvale window shows more than the black loading screen.
 
-The loading screen is black at (100, 100); every screen after it draws the blue sky
-there. Exits 0 once that pixel is sky blue, 1 after the time limit (seconds, default 30).
+The loading screen is black at (100, 100) of the picture; every screen after it draws
+the blue sky there. The picture is letterboxed in windows of other sizes, so the point
+is looked up through the same uniform scaling. Exits 0 once that pixel is sky blue, 1 after the time limit (seconds, default 30).
 An optional second argument names another window title to wait for."""
 import sys
 import time
@@ -10,6 +11,14 @@ import time
 from Xlib import X, display, error
 
 from xwindow import find_window
+
+
+def picture_point(window, x, y):
+    """The window pixel showing point (x, y) of the 1000 x 600 picture."""
+    g = window.get_geometry()
+    scale = min(g.width / 1000, g.height / 600)
+    left, top = (g.width - round(1000 * scale)) // 2, (g.height - round(600 * scale)) // 2
+    return left + int(x * scale), top + int(y * scale)
 
 
 def main():
@@ -21,7 +30,8 @@ def main():
         try:
             window = find_window(d.screen().root, title)
             if window is not None:
-                blue, green, red = window.get_image(100, 100, 1, 1, X.ZPixmap, 0xFFFFFFFF).data[:3]
+                x, y = picture_point(window, 100, 100)
+                blue, green, red = window.get_image(x, y, 1, 1, X.ZPixmap, 0xFFFFFFFF).data[:3]
                 if blue > 150 and blue > red + 30:
                     return 0
         except error.XError:

@@ -8,6 +8,7 @@
 #include "app/clock.h"
 #include "app/frame_loop.h"
 #include "app/input.h"
+#include "app/letterbox.h"
 #include "app/metrics.h"
 #include "app/platform.h"
 #include "app/random.h"
@@ -55,7 +56,8 @@ Harness::Harness(HarnessOptions opts) : options(std::move(opts)) {
     for (const auto& [name, content] : options.saves) writeFile("saves/" + name, content);
     previousFolder = fs::current_path();
     fs::current_path(folder);
-    target.create(1000, 600);
+    target.create(options.windowWidth, options.windowHeight);
+    target.setView(letterboxView(options.windowWidth, options.windowHeight));
     bindScripted(&target);
     useManualClock(100000);
     reseedSharedRandom(12345);
@@ -152,6 +154,11 @@ void Harness::advance(int ms) { advanceManualClock(ms); }
 void Harness::pollPointer() { pollPointerOnce(); }
 
 void Harness::moveTo(int x, int y) {
+    sf::Vector2i pixel = letterboxViewToPixel(letterboxFor(options.windowWidth, options.windowHeight), x, y);
+    moveToPixel(pixel.x, pixel.y);
+}
+
+void Harness::moveToPixel(int x, int y) {
     scriptedInput().pixelX = x;
     scriptedInput().pixelY = y;
     pollPointer();

@@ -1,9 +1,10 @@
 // harness.h -- boots the whole program in a temporary folder and plays it step by step
 //
 // A Harness owns a fresh working folder (assets/ linked to the built assets, an
-// empty saves/), a manual clock, scripted pointer and keys, and a 1000 x 600
-// RenderTexture that every screen draws to. Tests then play: click, type, hold
-// keys, run steps, and look at state, files under saves/, sounds and pixels.
+// empty saves/), a manual clock, scripted pointer and keys, and a RenderTexture that
+// every screen draws to: 1000 x 600, or a window of another size with the picture
+// letterboxed in it. Tests then play: click, type, hold keys, run steps, and look at
+// state, files under saves/, sounds and pixels.
 #pragma once
 #include <SFML/Graphics.hpp>
 #include <string>
@@ -13,6 +14,7 @@ struct HarnessOptions {
     bool linkAssets = true;        // assets/ is the built folder; false: an empty assets/
     bool reuseLoadedAssets = true; // keep images and sounds loaded by an earlier harness
     std::vector<std::pair<std::string, std::string>> saves;  // files to put in saves/ first
+    unsigned windowWidth = 1000, windowHeight = 600;  // the window the picture is letterboxed into
 };
 
 class Harness {
@@ -29,6 +31,7 @@ public:
     void advance(int ms);                // move the manual clock without running anything
 
     void moveTo(int x, int y);           // pointer position in view coordinates
+    void moveToPixel(int x, int y);      // pointer position in window pixels (bars included)
     void leaveWindow();                  // the pointer leaves the window
     void pressLeft();
     void releaseLeft();

@@ -1,0 +1,26 @@
+#!/usr/bin/python3
+"""Prints the colour of window pixels as R,G,B, one line per X,Y given.
+
+Usage: pixel.py X,Y [X,Y ...]   (pixels of the Thornvale window, bars included)"""
+import sys
+
+from Xlib import X, display
+
+from xwindow import find_window
+
+
+def main():
+    d = display.Display()
+    window = find_window(d.screen().root, "Thornvale")
+    if window is None:
+        print("no window named Thornvale", file=sys.stderr)
+        return 1
+    for point in sys.argv[1:]:
+        x, y = (int(v) for v in point.split(","))
+        blue, green, red = window.get_image(x, y, 1, 1, X.ZPixmap, 0xFFFFFFFF).data[:3]
+        print(f"{red},{green},{blue}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
