@@ -125,10 +125,12 @@ void fillTexture(sf::Texture& texture, const sf::Image& image, const sf::IntRect
 void makeTexture(SpriteEntry& entry, const std::string& name) {
     if (!entry.source) return;
     sf::Image image;
-    if (image.loadFromMemory(entry.source->data(), entry.source->size()))
+    if (image.loadFromMemory(entry.source->data(), entry.source->size())) {
         fillTexture(*entry.texture, image, entry.sourceArea);
-    else
+    } else {
         std::cerr << "Thornvale: the image \"" << name << "\" (" << entry.sourceFile << ") is missing or damaged\n";
+        entry.sprite.setTextureRect(sf::IntRect());  // an empty texture draws nothing
+    }
     entry.source.reset();
 }
 

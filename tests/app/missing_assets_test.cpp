@@ -1,5 +1,6 @@
 // missing_assets_test.cpp -- a missing or damaged background image: the player is told
 // which file, and every frame starts from black instead of smearing over the last one
+#include "app/catalogue.h"
 #include "app/platform.h"
 #include "support/harness.h"
 
@@ -43,3 +44,23 @@ void expectClearedFramesAndOneNamedLine(bool truncated) {
 TEST(MissingAssets, WithoutTheBackgroundEveryFrameStartsBlack) { expectClearedFramesAndOneNamedLine(false); }
 
 TEST(MissingAssets, WithATruncatedBackgroundEveryFrameStartsBlack) { expectClearedFramesAndOneNamedLine(true); }
+
+// Pictures are decoded when first shown; a damaged one is named then and draws nothing.
+TEST(MissingAssets, ADamagedPictureIsNamedWhenFirstShownAndDrawsNothing) {
+    Harness h({.linkAssets = false, .reuseLoadedAssets = false});
+    for (const auto& file : fs::directory_iterator(THORNVALE_ASSETS_DIR)) {
+        std::string name = file.path().filename().string();
+        if (name != "14.dk5") fs::create_symlink(file.path(), h.path("assets/" + name));
+    }
+    std::ifstream in(std::string(THORNVALE_ASSETS_DIR) + "/14.dk5", std::ios::binary);
+    std::string head(300, '\0');
+    in.read(head.data(), 300);
+    std::ofstream(h.path("assets/14.dk5"), std::ios::binary) << head;
+    h.boot();
+    sf::Color before = h.pixel(500, 335);
+    testing::internal::CaptureStderr();
+    drawSprite("interact anvil", 500, 335);
+    std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_NE(errors.find("\"interact anvil\" (assets/14.dk5) is missing or damaged"), std::string::npos) << errors;
+    EXPECT_EQ(h.pixel(500, 335), before) << "nothing drawn, not a white box";
+}
