@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# test.sh -- install what is missing, build, and run every test headless: the suite
-# under its own Xvfb with OpenAL's silent output, then the smoke test of the real game,
-# then the Debian package installed and played.
+# test.sh -- install what is missing, build, check the layers of the source tree, and run
+# every test headless: the suite under its own Xvfb with OpenAL's silent output, then the
+# smoke test of the real game, then the Debian package installed and played.
 set -euo pipefail
 source "$(dirname "$0")/tools/setup.sh"
 install_missing_packages
@@ -13,6 +13,8 @@ trap stop_xvfb EXIT
 
 export ALSOFT_DRIVERS=null LP_NUM_THREADS=0
 status=0
+# The source tree's layers: no include from a higher folder, no include loop.
+python3 "$THORNVALE_ROOT/tools/check_layers.py" || status=1
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j 2 --timeout 300 || status=1
 "$THORNVALE_ROOT/tests/smoke/smoke_test.sh" "$BUILD_DIR" || status=1
 # The real window on its own 1920x1080 screen: resized, letterboxed, full screen and back.

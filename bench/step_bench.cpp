@@ -1,9 +1,9 @@
 // step_bench.cpp -- how long one game step takes to draw (run by hand, never as a test)
-#include "app/catalogue.h"
-#include "app/clock.h"
-#include "app/frame_loop.h"
-#include "app/platform.h"
-#include "app/toolkit.h"
+#include "engine/catalogue.h"
+#include "engine/clock.h"
+#include "engine/platform.h"
+#include "engine/toolkit.h"
+#include "game/frame_loop.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,41 +1,44 @@
-# Every game file but main, by subsystem.
+# Every game file but main, by layer, bottom first (tools/check_layers.py keeps the order).
 set(THORNVALE_CORE_SOURCES
-  src/app/app_state.cpp
-  src/app/asset_table.cpp
-  src/app/catalogue.cpp
-  src/app/cheats.cpp
-  src/app/clock.cpp
-  src/app/cover.cpp
-  src/app/frame_loop.cpp
-  src/app/game_end.cpp
-  src/app/game_window.cpp
-  src/app/input.cpp
-  src/app/letterbox.cpp
-  src/app/metrics.cpp
-  src/app/platform.cpp
-  src/app/pointer_x11.cpp
-  src/app/random.cpp
-  src/app/run_folder.cpp
-  src/app/sound.cpp
-  src/app/step_timer.cpp
-  src/app/toolkit.cpp
-  src/world/game_screen.cpp
+  src/engine/app_state.cpp
+  src/engine/asset_table.cpp
+  src/engine/catalogue.cpp
+  src/engine/cheats.cpp
+  src/engine/clock.cpp
+  src/engine/cover.cpp
+  src/engine/hooks.cpp
+  src/engine/hover.cpp
+  src/engine/input.cpp
+  src/engine/letterbox.cpp
+  src/engine/metrics.cpp
+  src/engine/platform.cpp
+  src/engine/pointer_x11.cpp
+  src/engine/random.cpp
+  src/engine/run_folder.cpp
+  src/engine/save_files.cpp
+  src/engine/settings.cpp
+  src/engine/sound.cpp
+  src/engine/step_timer.cpp
+  src/engine/toolkit.cpp
+  src/world/area_objects.cpp
   src/world/game_session.cpp
   src/world/generator.cpp
+  src/world/interaction_state.cpp
   src/world/kinds.cpp
+  src/world/mission_end.cpp
   src/world/player.cpp
   src/world/scenery.cpp
+  src/world/tutorial_rules.cpp
+  src/inventory/checklist.cpp
+  src/inventory/help_page.cpp
+  src/inventory/hud.cpp
+  src/inventory/inventory.cpp
   src/activities/fire_pit.cpp
   src/activities/fishing.cpp
   src/activities/interaction.cpp
   src/activities/mining.cpp
   src/activities/smithing.cpp
   src/activities/woodcutting.cpp
-  src/inventory/checklist.cpp
-  src/inventory/help_page.cpp
-  src/inventory/hover.cpp
-  src/inventory/hud.cpp
-  src/inventory/inventory.cpp
   src/frontend/high_scores.cpp
   src/frontend/input_chooser.cpp
   src/frontend/load_screen.cpp
@@ -44,12 +47,16 @@ set(THORNVALE_CORE_SOURCES
   src/frontend/new_game.cpp
   src/frontend/onscreen_keys.cpp
   src/frontend/save_game.cpp
-  src/frontend/save_files.cpp
   src/frontend/save_list.cpp
-  src/frontend/settings.cpp
   src/frontend/settings_screen.cpp
   src/frontend/title_screen.cpp
   src/tutorial/tutorial.cpp
   src/tutorial/tutorial_script.cpp
   src/tutorial/tutorial_speech.cpp
+  src/game/dispatch.cpp
+  src/game/frame_loop.cpp
+  src/game/game_end.cpp
+  src/game/game_screen.cpp
+  src/game/game_window.cpp
+  src/game/wiring.cpp
 )

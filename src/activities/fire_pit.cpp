@@ -2,15 +2,15 @@
 #include "activities/fire_pit.h"
 
 #include "activities/interaction.h"
-#include "app/app_state.h"
-#include "app/catalogue.h"
-#include "app/clock.h"
-#include "app/input.h"
-#include "app/random.h"
-#include "app/sound.h"
-#include "app/toolkit.h"
-#include "frontend/save_game.h"
-#include "inventory/hover.h"
+#include "engine/app_state.h"
+#include "engine/catalogue.h"
+#include "engine/clock.h"
+#include "engine/hooks.h"
+#include "engine/hover.h"
+#include "engine/input.h"
+#include "engine/random.h"
+#include "engine/sound.h"
+#include "engine/toolkit.h"
 #include "inventory/hud.h"
 #include "inventory/inventory.h"
 #include "world/game_session.h"
@@ -117,7 +117,7 @@ void pickRecipe() {
         firePit.FireState = 2;
         takeItem(r);
         takeItem(r + 6);
-        saveGame();
+        saveGameNow();
         firePit.lastX = 500;
         firePit.lastY = 300;
         return;
@@ -187,7 +187,7 @@ void serveFish() {
         interaction.itemGranted = true;
         grantItem(firePit.fishKind + 3);
     }
-    saveGame();
+    saveGameNow();
 }
 
 void letGoOfFish() {

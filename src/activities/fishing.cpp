@@ -2,15 +2,15 @@
 #include "activities/fishing.h"
 
 #include "activities/interaction.h"
-#include "app/app_state.h"
-#include "app/catalogue.h"
-#include "app/input.h"
-#include "app/platform.h"
-#include "app/random.h"
-#include "app/sound.h"
+#include "engine/app_state.h"
+#include "engine/catalogue.h"
+#include "engine/input.h"
+#include "engine/platform.h"
+#include "engine/random.h"
+#include "engine/sound.h"
 #include "inventory/hud.h"
-#include "tutorial/tutorial.h"
 #include "world/kinds.h"
+#include "world/tutorial_rules.h"
 
 #include <cmath>
 
@@ -109,7 +109,7 @@ bool pointerOnRipples() {
 
 void updateFishing() {
     // The tutorial's bass waits until the elder has explained the lesson.
-    if (!pondOpen() || (app.inTutorial && !inTutorialAt(34))) return;
+    if (!pondOpen() || !tutorialMayCastLine()) return;
     int pond = interaction.selectedKind;
     glideRipples();
     // The ripple sound gives way to the catch: it stays quiet once the fish is out.

@@ -7,15 +7,15 @@
 #include "activities/mining.h"
 #include "activities/smithing.h"
 #include "activities/woodcutting.h"
-#include "app/app_state.h"
-#include "app/catalogue.h"
-#include "app/clock.h"
-#include "app/cover.h"
-#include "app/input.h"
-#include "app/platform.h"
-#include "app/sound.h"
-#include "app/toolkit.h"
-#include "frontend/save_game.h"
+#include "engine/app_state.h"
+#include "engine/catalogue.h"
+#include "engine/clock.h"
+#include "engine/cover.h"
+#include "engine/hooks.h"
+#include "engine/input.h"
+#include "engine/platform.h"
+#include "engine/sound.h"
+#include "engine/toolkit.h"
 #include "inventory/checklist.h"
 #include "inventory/hud.h"
 #include "inventory/inventory.h"
@@ -23,8 +23,6 @@
 #include "world/kinds.h"
 
 #include <string>
-
-InteractionState interaction;
 
 namespace {
 
@@ -246,8 +244,6 @@ void closeInteraction(int delayMs) {
     showCursorAgain();
 }
 
-bool interactionActive() { return interaction.windowPhase != WindowPhase::Closed; }
-
 void resetInteraction() {
     if (interaction.cursorHidden) platformSetCursorVisible(true);
     interaction = InteractionState{};
@@ -324,7 +320,7 @@ void finishGathering() {
         w.itemGranted = true;
         grantItem(w.selectedKind);  // object kind k yields item k
     }
-    saveGame();
+    saveGameNow();
 }
 
 // ---------------------------------------------------------------------------

@@ -2,11 +2,11 @@
 #include "activities/mining.h"
 
 #include "activities/interaction.h"
-#include "app/app_state.h"
-#include "app/catalogue.h"
-#include "app/input.h"
-#include "app/random.h"
-#include "app/sound.h"
+#include "engine/app_state.h"
+#include "engine/catalogue.h"
+#include "engine/input.h"
+#include "engine/random.h"
+#include "engine/sound.h"
 #include "world/kinds.h"
 
 #include <cmath>

@@ -3,16 +3,16 @@
 #include "activities/smithing.h"
 
 #include "activities/interaction.h"
-#include "app/app_state.h"
-#include "app/asset_table.h"
-#include "app/catalogue.h"
-#include "app/input.h"
-#include "app/random.h"
-#include "app/sound.h"
-#include "app/toolkit.h"
-#include "frontend/save_game.h"
+#include "engine/app_state.h"
+#include "engine/asset_table.h"
+#include "engine/catalogue.h"
+#include "engine/hooks.h"
+#include "engine/hover.h"
+#include "engine/input.h"
+#include "engine/random.h"
+#include "engine/sound.h"
+#include "engine/toolkit.h"
 #include "inventory/checklist.h"
-#include "inventory/hover.h"
 #include "inventory/inventory.h"
 #include "world/game_session.h"
 #include "world/kinds.h"
@@ -124,7 +124,7 @@ void chooseTool(int k) {
     int blanks = 0;
     for (const SmithingPiece& p : smithing.pieces) blanks += p.loose ? 0 : 1;
     interaction.ActivityProgress = blanks;
-    saveGame();
+    saveGameNow();
 }
 
 void pressMenu() {
@@ -213,7 +213,7 @@ void snapIntoPlace(SmithingPiece& p) {
     if (interaction.itemGranted) return;
     interaction.itemGranted = true;
     grantItem(smithing.toolKind);
-    saveGame();
+    saveGameNow();
 }
 
 // The dragged piece follows the pointer; pulled out of the work area it drops at once.

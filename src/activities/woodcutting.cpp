@@ -2,11 +2,11 @@
 #include "activities/woodcutting.h"
 
 #include "activities/interaction.h"
-#include "app/app_state.h"
-#include "app/input.h"
-#include "app/random.h"
-#include "app/sound.h"
-#include "app/toolkit.h"
+#include "engine/app_state.h"
+#include "engine/input.h"
+#include "engine/random.h"
+#include "engine/sound.h"
+#include "engine/toolkit.h"
 #include "world/kinds.h"
 
 SwipeState swipe;

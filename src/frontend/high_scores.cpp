@@ -1,8 +1,8 @@
 // high_scores.cpp -- reading, ordering, recording and drawing the three fastest times
 #include "frontend/high_scores.h"
 
-#include "app/toolkit.h"
-#include "frontend/save_files.h"
+#include "engine/save_files.h"
+#include "engine/toolkit.h"
 #include "inventory/hud.h"
 
 #include <string>

@@ -1,10 +1,10 @@
 // menu_widgets.cpp -- panel, frames, labels and click sounds shared by every menu screen
 #include "frontend/menu_widgets.h"
 
-#include "app/catalogue.h"
-#include "app/input.h"
-#include "app/sound.h"
-#include "app/toolkit.h"
+#include "engine/catalogue.h"
+#include "engine/input.h"
+#include "engine/sound.h"
+#include "engine/toolkit.h"
 
 void drawMenuPanel() { drawSprite("main menu", 500, 300); }
 

@@ -1,8 +1,8 @@
 // menus.cpp -- which menu screen shows, and the click rules every menu press passes first
 #include "frontend/menus.h"
 
-#include "app/app_state.h"
-#include "app/clock.h"
+#include "engine/app_state.h"
+#include "engine/clock.h"
 #include "frontend/menu_screens.h"
 
 MenuState menuState;

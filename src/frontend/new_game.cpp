@@ -1,11 +1,11 @@
 // new_game.cpp -- the save-name, seed-choice and custom-seed screens and their text rules
 #include "frontend/new_game.h"
 
-#include "app/app_state.h"
-#include "app/catalogue.h"
-#include "app/clock.h"
-#include "app/input.h"
-#include "app/toolkit.h"
+#include "engine/app_state.h"
+#include "engine/catalogue.h"
+#include "engine/clock.h"
+#include "engine/input.h"
+#include "engine/toolkit.h"
 #include "frontend/menu_screens.h"
 #include "frontend/menu_widgets.h"
 #include "frontend/onscreen_keys.h"

@@ -1,8 +1,8 @@
 // onscreen_keys.cpp -- on-screen keys at fixed centres over the "keyboard" and "number pad" art
 #include "frontend/onscreen_keys.h"
 
-#include "app/catalogue.h"
-#include "app/input.h"
+#include "engine/catalogue.h"
+#include "engine/input.h"
 #include "frontend/menu_screens.h"
 #include "frontend/menu_widgets.h"
 #include "frontend/new_game.h"

@@ -2,15 +2,15 @@
 #include "frontend/save_game.h"
 
 #include "activities/interaction.h"
-#include "app/app_state.h"
-#include "app/clock.h"
-#include "app/game_end.h"
-#include "frontend/save_files.h"
+#include "engine/app_state.h"
+#include "engine/clock.h"
+#include "engine/save_files.h"
 #include "frontend/save_list.h"
 #include "inventory/checklist.h"
 #include "inventory/hud.h"
 #include "inventory/inventory.h"
 #include "world/game_session.h"
+#include "world/mission_end.h"
 
 #include <cmath>
 #include <optional>

@@ -1,14 +1,14 @@
 // title_screen.cpp -- the title with its rippling play letters, and the main menu
-#include "app/app_state.h"
-#include "app/catalogue.h"
-#include "app/input.h"
-#include "app/sound.h"
+#include "engine/app_state.h"
+#include "engine/catalogue.h"
+#include "engine/hooks.h"
+#include "engine/input.h"
+#include "engine/sound.h"
 #include "frontend/high_scores.h"
 #include "frontend/menu_screens.h"
 #include "frontend/menu_widgets.h"
 #include "frontend/new_game.h"
 #include "frontend/save_list.h"
-#include "tutorial/tutorial.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ void clickTitleScreen() {
     if (pointerInRect(500, 500, 420, 115)) {
         playClick();
         app.showTitle = false;
-        if (saveList.NewPlayer) startTutorial();
+        if (saveList.NewPlayer) startTutorialNow();
         else enterMainMenu();
     } else if (saveList.NewPlayer && pointerInRect(925, 577, 120, 26)) {
         playClick();
@@ -100,7 +100,7 @@ void clickMainMenu() {
     } else if (pointerInRect(500, 345, 160, 40)) {
         playClick();
         app.showMainMenu = false;
-        startTutorial();
+        startTutorialNow();
     } else if (pointerInRect(500, 415, 160, 40)) {
         playClick();
         menuState.heldSlider = HeldSlider::None;

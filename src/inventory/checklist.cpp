@@ -1,18 +1,18 @@
 // checklist.cpp -- research drops, overall progress, the mission's end and the checklist page
 #include "inventory/checklist.h"
 
-#include "app/catalogue.h"
-#include "app/game_end.h"
-#include "app/input.h"
-#include "app/random.h"
-#include "app/sound.h"
-#include "app/toolkit.h"
-#include "frontend/save_game.h"
+#include "engine/catalogue.h"
+#include "engine/hooks.h"
+#include "engine/hover.h"
+#include "engine/input.h"
+#include "engine/random.h"
+#include "engine/sound.h"
+#include "engine/toolkit.h"
 #include "inventory/help_page.h"
-#include "inventory/hover.h"
 #include "inventory/inventory.h"
 #include "world/game_session.h"
 #include "world/kinds.h"
+#include "world/mission_end.h"
 #include "world/player.h"
 
 #include <string>
@@ -119,7 +119,7 @@ void researchItem(int slot) {
     session.Inventory[slot] = 0;
     session.OverallProgress = computeOverallProgress(session.ResearchLevel);
     if (session.OverallProgress == fullResearch) completeMission();
-    saveGame();
+    saveGameNow();
 }
 
 int computeOverallProgress(const int researchLevel[22]) {

@@ -1,13 +1,13 @@
 // help_page.cpp -- the help page: the game's pause menu with the "Quick Help" texts
 #include "inventory/help_page.h"
 
-#include "app/catalogue.h"
-#include "app/input.h"
-#include "app/sound.h"
-#include "app/toolkit.h"
+#include "engine/catalogue.h"
+#include "engine/input.h"
+#include "engine/sound.h"
+#include "engine/toolkit.h"
 #include "inventory/hud.h"
-#include "tutorial/tutorial.h"
 #include "world/game_session.h"
+#include "world/tutorial_rules.h"
 
 HelpPage helpPage;
 
@@ -73,7 +73,7 @@ void drawHelpPage() {
     drawControls(p);
     for (const HelpLine& line : lessons) {
         // The tutorial fades the lessons the elder has not given yet.
-        int alpha = tutorialReached(line.tutorialFrom) ? 255 : 120;
+        int alpha = lessonReached(line.tutorialFrom) ? 255 : 120;
         helpText(line.label, 175, p + line.dy, alpha);
         helpText(touchMode && line.touch ? line.touch : line.mouse, 330, p + line.dy, alpha);
     }

@@ -1,19 +1,19 @@
 // hud.cpp -- the bar across the top of a game: progress, time, four buttons, tooltips
 #include "inventory/hud.h"
 
-#include "app/app_state.h"
-#include "app/catalogue.h"
-#include "app/cheats.h"
-#include "app/input.h"
-#include "app/sound.h"
-#include "app/toolkit.h"
-#include "frontend/save_game.h"
+#include "engine/app_state.h"
+#include "engine/catalogue.h"
+#include "engine/cheats.h"
+#include "engine/hooks.h"
+#include "engine/hover.h"
+#include "engine/input.h"
+#include "engine/sound.h"
+#include "engine/toolkit.h"
 #include "inventory/checklist.h"
 #include "inventory/help_page.h"
-#include "inventory/hover.h"
 #include "inventory/inventory.h"
-#include "tutorial/tutorial.h"
 #include "world/game_session.h"
+#include "world/tutorial_rules.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ constexpr HudButton buttons[4] = {
 
 const HudButton* buttonUnderPointer() {
     for (const HudButton& button : buttons)
-        if (tutorialReached(button.tutorialFrom) && pointerInRect(button.x, 35, 54, 54)) return &button;
+        if (lessonReached(button.tutorialFrom) && pointerInRect(button.x, 35, 54, 54)) return &button;
     return nullptr;
 }
 
@@ -44,7 +44,7 @@ void drawBar() {
     fillRectCentred(500, 35, 1000, 70);
     label(uiFont, 22, sf::Color::White, AlignLeft,
           "Progress: " + std::to_string(session.OverallProgress) + "%", 72, 20);
-    if (!cheats.hideTimer && tutorialReached(6)) label(uiFont, 28, sf::Color(108, 189, 189), AlignCentre, hudTimeText(), 500, 15);
+    if (!cheats.hideTimer && lessonReached(6)) label(uiFont, 28, sf::Color(108, 189, 189), AlignCentre, hudTimeText(), 500, 15);
 }
 
 // Once the mission is complete the buttons are gone; the bar stays.
@@ -56,7 +56,7 @@ void drawButtons() {
         fillRectCentred(hovered->x, 35, 60, 60);
     }
     for (const HudButton& button : buttons) {
-        if (!tutorialReached(button.tutorialFrom)) continue;
+        if (!lessonReached(button.tutorialFrom)) continue;
         setFill(200, 200, 200);
         fillRectCentred(button.x, 35, 54, 54);
         drawSprite(button.icon, button.x, 35);
@@ -99,16 +99,16 @@ std::string hudTimeText() {
 }
 
 void drawHud() {
-    if (tutorialReached(8)) drawInventoryPanel();
-    if (tutorialReached(52)) drawChecklistPage();
-    if (tutorialReached(14)) drawHelpPage();
+    if (lessonReached(8)) drawInventoryPanel();
+    if (lessonReached(52)) drawChecklistPage();
+    if (lessonReached(14)) drawHelpPage();
     drawBar();
     drawButtons();
     drawTooltips();
 }
 
 void leaveGame() {
-    if (app.inTutorial) return leaveTutorial();
+    if (tutorialTakesExit()) return;
     playSound("exit", true);
     stopWorldSounds();
     restorePlayerVolumes();
@@ -117,7 +117,7 @@ void leaveGame() {
     app.showMainMenu = true;
     app.inGame = false;
     session.player.controlEnabled = false;
-    saveGame();
+    saveGameNow();
     session.clocks.rainClock = 0;  // after the save: the saved game keeps its weather
 }
 

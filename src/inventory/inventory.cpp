@@ -1,21 +1,21 @@
 // inventory.cpp -- the bag's sliding panel: motion, items, dragging, dropping and tooltips
 #include "inventory/inventory.h"
 
-#include "activities/interaction.h"
-#include "app/app_state.h"
-#include "app/catalogue.h"
-#include "app/cheats.h"
-#include "app/input.h"
-#include "app/random.h"
-#include "app/sound.h"
-#include "app/toolkit.h"
-#include "frontend/save_game.h"
+#include "engine/app_state.h"
+#include "engine/catalogue.h"
+#include "engine/cheats.h"
+#include "engine/hooks.h"
+#include "engine/hover.h"
+#include "engine/input.h"
+#include "engine/random.h"
+#include "engine/sound.h"
+#include "engine/toolkit.h"
 #include "inventory/checklist.h"
 #include "inventory/help_page.h"
-#include "inventory/hover.h"
-#include "tutorial/tutorial.h"
 #include "world/game_session.h"
+#include "world/interaction_state.h"
 #include "world/kinds.h"
+#include "world/tutorial_rules.h"
 
 #include <utility>
 
@@ -118,19 +118,13 @@ void drawDraggedItem() {
 void swapSlots(int a, int b) {
     std::swap(session.Inventory[a], session.Inventory[b]);
     std::swap(interaction.newItemMarks[a], interaction.newItemMarks[b]);
-    saveGame();
+    saveGameNow();
 }
 
 void throwAway(int slot) {
     playSound("trash", true);
     session.Inventory[slot] = 0;
-    saveGame();
-}
-
-// The tutorial teaches research at step 54 with a Cooked Bass, and allows it from then on.
-bool tutorialAllowsResearch(int slot) {
-    if (!tutorialReached(54)) return false;
-    return !inTutorialAt(54) || session.Inventory[slot] == CookedBass;
+    saveGameNow();
 }
 
 // The drag ends in the first step with every button up.
@@ -143,8 +137,8 @@ void dropDraggedItem() {
     p.dragged[from] = false;
     int k = targetUnderPointer();
     if (k >= 0 && k < slotCount && k != from) swapSlots(from, k);
-    else if (k == beakerTarget && !interactionActive() && tutorialAllowsResearch(from)) researchItem(from);
-    else if (k == trashTarget && !interactionActive() && tutorialReached(56)) throwAway(from);
+    else if (k == beakerTarget && !interactionActive() && tutorialMayResearch(from)) researchItem(from);
+    else if (k == trashTarget && !interactionActive() && tutorialMayThrowAway()) throwAway(from);
 }
 
 std::string targetTooltip(int k) {

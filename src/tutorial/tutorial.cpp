@@ -8,21 +8,22 @@
 #include "activities/mining.h"
 #include "activities/smithing.h"
 #include "activities/woodcutting.h"
-#include "app/app_state.h"
-#include "app/catalogue.h"
-#include "app/clock.h"
-#include "app/input.h"
-#include "app/sound.h"
-#include "app/toolkit.h"
-#include "frontend/save_files.h"
+#include "engine/app_state.h"
+#include "engine/catalogue.h"
+#include "engine/clock.h"
+#include "engine/input.h"
+#include "engine/save_files.h"
+#include "engine/sound.h"
+#include "engine/toolkit.h"
 #include "frontend/save_list.h"
 #include "inventory/checklist.h"
 #include "inventory/hud.h"
 #include "inventory/inventory.h"
-#include "world/game_screen.h"
+#include "world/area_objects.h"
 #include "world/game_session.h"
 #include "world/kinds.h"
 #include "world/player.h"
+#include "world/tutorial_rules.h"
 
 #include <algorithm>
 #include <string>
@@ -372,11 +373,32 @@ void runScriptStep() {
 
 // [SECTION] Interfaces
 
-bool tutorialReached(int s) { return !app.inTutorial || tutorial.tutorialStep >= s; }
-bool inTutorialAt(int s) { return app.inTutorial && tutorial.tutorialStep == s; }
+namespace {
 
-bool tutorialMayOpenHere() { return tutorialMayOpen(); }
-bool tutorialMayWalkOut() { return isWalkOutStep(step()); }
+bool lessonReachedAnswer(int s) { return tutorial.tutorialStep >= s; }
+bool mayOpenObjectAnswer() { return tutorialMayOpen(); }
+bool mayWalkOutAnswer() { return isWalkOutStep(step()); }
+bool mayCastLineAnswer() { return step() == 34; }
+bool mayThrowAwayAnswer() { return step() >= 56; }
+
+// Research is taught at step 54 with a Cooked Bass, and allowed from then on.
+bool mayResearchAnswer(int slot) {
+    if (step() < 54) return false;
+    return step() != 54 || session.Inventory[slot] == CookedBass;
+}
+
+}  // namespace
+
+void installTutorialRules() {
+    tutorialRules.lessonReached = lessonReachedAnswer;
+    tutorialRules.mayOpenObject = mayOpenObjectAnswer;
+    tutorialRules.mayWalkOut = mayWalkOutAnswer;
+    tutorialRules.nextAreaReached = tutorialReachedNextArea;
+    tutorialRules.mayResearch = mayResearchAnswer;
+    tutorialRules.mayCastLine = mayCastLineAnswer;
+    tutorialRules.mayThrowAway = mayThrowAwayAnswer;
+    tutorialRules.leave = leaveTutorial;
+}
 
 void tutorialReachedNextArea() {
     PlayerState& p = session.player;
@@ -451,11 +473,11 @@ void onTutorialText(uint32_t c) {
     } else if (c == 32) {
         if (session.player.controlEnabled && !helpOpen()) tryOpening();
     } else if (c == 27) {
-        if (tutorialReached(14)) toggleHelp(true);
+        if (lessonReached(14)) toggleHelp(true);
     } else if (c == 'e') {
-        if (tutorialReached(8) && !helpOpen()) toggleInventory(false);
+        if (lessonReached(8) && !helpOpen()) toggleInventory(false);
     } else if (c == 'q') {
-        if (tutorialReached(52) && !helpOpen()) toggleChecklist(false);
+        if (lessonReached(52) && !helpOpen()) toggleChecklist(false);
     }
 }
 

@@ -33,12 +33,9 @@ void saveTutorial();                // saves/tS.kv, only for a player who never 
 void leaveTutorial();               // the exit button: back to the title screen
 std::vector<std::string> tutorialSaveLinesNow();  // the 33 lines saveTutorial writes
 
-// The tutorial's differences from the game, asked by the parts it reuses. Outside the
-// tutorial every part is reached.
-bool tutorialReached(int step);     // not in the tutorial, or its step is at least this
-bool inTutorialAt(int step);        // in the tutorial and at exactly this step
-bool tutorialMayOpenHere();         // the current lesson opens the object before the wisp
-bool tutorialMayWalkOut();          // the current step asks the player to move on
+// The tutorial's differences from the game: its answers to the questions the rules
+// ask (world/tutorial_rules.h), installed at start-up.
+void installTutorialRules();
 void tutorialReachedNextArea();     // the walk between areas is at its black moment
 
 // The script's table (tutorial_script.cpp).

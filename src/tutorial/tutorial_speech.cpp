@@ -2,11 +2,11 @@
 // the "continue" prompt and the bobbing arrow that points at what a lesson is about
 #include "tutorial/tutorial.h"
 
-#include "app/catalogue.h"
-#include "app/clock.h"
-#include "app/input.h"
-#include "app/random.h"
-#include "app/toolkit.h"
+#include "engine/catalogue.h"
+#include "engine/clock.h"
+#include "engine/input.h"
+#include "engine/random.h"
+#include "engine/toolkit.h"
 #include "world/game_session.h"
 
 #include <sstream>

@@ -1,7 +1,7 @@
 // generator.cpp -- the seeded world: every area's three objects follow from the seed
 #include "world/generator.h"
 
-#include "app/random.h"
+#include "engine/random.h"
 #include "world/game_session.h"
 #include "world/kinds.h"
 

@@ -1,21 +1,20 @@
 // player.cpp -- the wisp: walking, floating, spinning, the area transition and the arrival beam
 #include "world/player.h"
 
-#include "activities/interaction.h"
-#include "app/app_state.h"
-#include "app/catalogue.h"
-#include "app/cheats.h"
-#include "app/clock.h"
-#include "app/game_end.h"
-#include "app/input.h"
-#include "app/random.h"
-#include "app/sound.h"
-#include "app/toolkit.h"
-#include "frontend/save_game.h"
-#include "inventory/hud.h"
-#include "tutorial/tutorial.h"
+#include "engine/app_state.h"
+#include "engine/catalogue.h"
+#include "engine/cheats.h"
+#include "engine/clock.h"
+#include "engine/hooks.h"
+#include "engine/input.h"
+#include "engine/random.h"
+#include "engine/sound.h"
+#include "engine/toolkit.h"
+#include "world/area_objects.h"
 #include "world/game_session.h"
 #include "world/generator.h"
+#include "world/mission_end.h"
+#include "world/tutorial_rules.h"
 
 #include <cmath>
 
@@ -47,7 +46,7 @@ void followTouchTarget(PlayerState& p) {
     p.moveLeftHeld = p.touchTargetX - arriveRange < p.playerX;
     p.moveRightHeld = p.touchTargetX + arriveRange > p.playerX;
     if (p.playerX > p.touchTargetX - arriveRange && p.playerX < p.touchTargetX + arriveRange) {
-        if (!app.inTutorial || tutorialMayOpenHere()) openInteraction();
+        if (tutorialMayOpenObject()) openInteractionNow();
         p.touchTargetX = 0;
     }
 }
@@ -70,9 +69,9 @@ void reachBlackMoment(PlayerState& p) {
     p.playerX = 0;
     if (p.nextAreaChosen) return;
     p.nextAreaChosen = true;
-    if (app.inTutorial) return tutorialReachedNextArea();
+    if (tutorialTakesBlackMoment()) return;
     chooseNextArea();
-    saveGame();
+    saveGameNow();
 }
 
 void runTransition(PlayerState& p) {
@@ -157,11 +156,11 @@ void settleOffset(double& offset, double step, double band) {
 
 void updatePlayerMovement() {
     PlayerState& p = session.player;
-    if (!p.controlEnabled || app.loadingScreenOn || helpOpen()) return;
+    if (!p.controlEnabled || app.loadingScreenOn || helpPageOpen()) return;
     if (touchMode) followTouchTarget(p);
     if (p.playerX > leftLimit && p.moveLeftHeld) p.playerX -= walkSpeed;
     if (p.playerX < rightLimit && p.moveRightHeld) p.playerX += walkSpeed;
-    if (p.playerX >= rightLimit && (!app.inTutorial || tutorialMayWalkOut())) startTransition(p);
+    if (p.playerX >= rightLimit && tutorialMayWalkOut()) startTransition(p);
 }
 
 void runTransitionOrBeam() {
@@ -194,7 +193,7 @@ void drawWisp() {
 void tickPlayTimer() {
     PlayerState& p = session.player;
     int32_t now = nowMs();
-    bool playing = !session.MissionComplete && !helpOpen() && app.windowFocused;
+    bool playing = !session.MissionComplete && !helpPageOpen() && app.windowFocused;
     if (!playing) {
         p.playTimerReference = now;
         return;

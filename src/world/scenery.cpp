@@ -1,13 +1,13 @@
 // scenery.cpp -- the day cycle, rain showers and their sounds
 #include "world/scenery.h"
 
-#include "app/catalogue.h"
-#include "app/clock.h"
-#include "app/platform.h"
-#include "app/random.h"
-#include "app/sound.h"
-#include "app/toolkit.h"
-#include "frontend/settings.h"
+#include "engine/catalogue.h"
+#include "engine/clock.h"
+#include "engine/platform.h"
+#include "engine/random.h"
+#include "engine/settings.h"
+#include "engine/sound.h"
+#include "engine/toolkit.h"
 #include "world/game_session.h"
 
 #include <algorithm>

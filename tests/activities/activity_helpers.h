@@ -2,7 +2,7 @@
 #pragma once
 #include "activities/fire_pit.h"
 #include "activities/interaction.h"
-#include "app/input.h"
+#include "engine/input.h"
 #include "support/harness.h"
 #include "world/game_session.h"
 

@@ -2,7 +2,7 @@
 #include "activities/activity_helpers.h"
 #include "activities/fire_pit.h"
 #include "activities/interaction.h"
-#include "app/sound.h"
+#include "engine/sound.h"
 #include "inventory/hud.h"
 #include "support/harness.h"
 #include "world/game_session.h"

@@ -1,9 +1,9 @@
 // fishing_test.cpp -- fishing ponds through the harness: ripples, the catch box, drain, bobber
 #include "activities/fishing.h"
 #include "activity_helpers.h"
-#include "app/platform.h"
-#include "app/random.h"
-#include "app/sound.h"
+#include "engine/platform.h"
+#include "engine/random.h"
+#include "engine/sound.h"
 #include "world/kinds.h"
 
 #include <gtest/gtest.h>

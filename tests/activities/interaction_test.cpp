@@ -1,12 +1,12 @@
 // interaction_test.cpp -- the interaction window played: opening, closing, info panel,
 // progress bar, items handed over, and which presses close it
 #include "activities/interaction.h"
-#include "activity_helpers.h"
-#include "app/platform.h"
-#include "app/sound.h"
-#include "inventory/hud.h"
 #include "activities/mining.h"
+#include "activity_helpers.h"
+#include "engine/platform.h"
+#include "engine/sound.h"
 #include "inventory/checklist.h"
+#include "inventory/hud.h"
 #include "inventory/inventory.h"
 #include "world/kinds.h"
 

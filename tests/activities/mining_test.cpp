@@ -1,9 +1,9 @@
 // mining_test.cpp -- mining rocks through the harness: the circle, hits, gains, the ore
 #include "activities/mining.h"
 #include "activity_helpers.h"
-#include "app/app_state.h"
-#include "app/random.h"
-#include "app/sound.h"
+#include "engine/app_state.h"
+#include "engine/random.h"
+#include "engine/sound.h"
 #include "world/kinds.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // woodcutting_test.cpp -- chopping trees through the harness: strokes, gains, the logs
 #include "activities/woodcutting.h"
 #include "activity_helpers.h"
-#include "app/sound.h"
+#include "engine/sound.h"
 #include "world/kinds.h"
 
 #include <gtest/gtest.h>

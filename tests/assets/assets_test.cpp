@@ -1,5 +1,5 @@
 // assets_test.cpp -- every file the game loads exists, decodes and has its manifest size
-#include "app/asset_table.h"
+#include "engine/asset_table.h"
 
 #include <SFML/Audio/InputSoundFile.hpp>
 #include <SFML/Audio/Music.hpp>

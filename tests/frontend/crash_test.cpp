@@ -1,5 +1,5 @@
 // crash_test.cpp -- a game killed at any moment while saving leaves a whole save behind
-#include "frontend/save_files.h"
+#include "engine/save_files.h"
 #include "frontend/save_game.h"
 #include "world/game_session.h"
 

@@ -1,5 +1,5 @@
 // save_game_test.cpp -- the 53-line save: exact lines, round trips, damaged and hostile files
-#include "app/app_state.h"
+#include "engine/app_state.h"
 #include "frontend/save_game.h"
 #include "frontend/save_list.h"
 #include "support/harness.h"

@@ -1,5 +1,5 @@
 // save_list_test.cpp -- saves/sL.kv from the first start to many games, and what a bad list may do
-#include "app/app_state.h"
+#include "engine/app_state.h"
 #include "frontend/load_screen.h"
 #include "frontend/menu_screens.h"
 #include "frontend/save_list.h"

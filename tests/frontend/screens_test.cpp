@@ -2,8 +2,8 @@
 //
 // The pictures land in build/review/<name>.png so the look of each screen can be checked
 // by eye after a change.
-#include "app/app_state.h"
-#include "app/input.h"
+#include "engine/app_state.h"
+#include "engine/input.h"
 #include "frontend/menu_screens.h"
 #include "frontend/new_game.h"
 #include "support/harness.h"

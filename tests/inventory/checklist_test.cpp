@@ -1,8 +1,8 @@
 // checklist_test.cpp -- research drops, the overall progress, the mission's end, the checklist
-#include "app/game_end.h"
-#include "app/random.h"
-#include "app/sound.h"
-#include "inventory/hover.h"
+#include "engine/hover.h"
+#include "engine/random.h"
+#include "engine/sound.h"
+#include "game/game_end.h"
 #include "inventory_play.h"
 
 #include <gtest/gtest.h>

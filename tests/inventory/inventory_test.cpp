@@ -1,6 +1,6 @@
 // inventory_test.cpp -- the bag played through the harness: panel, drags, drops, tooltips
-#include "app/sound.h"
-#include "inventory/hover.h"
+#include "engine/hover.h"
+#include "engine/sound.h"
 #include "inventory_play.h"
 
 #include <gtest/gtest.h>

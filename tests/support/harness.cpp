@@ -2,24 +2,26 @@
 #include "support/harness.h"
 
 #include "activities/interaction.h"
-#include "app/app_state.h"
-#include "app/catalogue.h"
-#include "app/cheats.h"
-#include "app/clock.h"
-#include "app/frame_loop.h"
-#include "app/input.h"
-#include "app/letterbox.h"
-#include "app/metrics.h"
-#include "app/platform.h"
-#include "app/random.h"
-#include "app/sound.h"
-#include "app/toolkit.h"
+#include "engine/app_state.h"
+#include "engine/catalogue.h"
+#include "engine/cheats.h"
+#include "engine/clock.h"
+#include "engine/hover.h"
+#include "engine/input.h"
+#include "engine/letterbox.h"
+#include "engine/metrics.h"
+#include "engine/platform.h"
+#include "engine/random.h"
+#include "engine/settings.h"
+#include "engine/sound.h"
+#include "engine/toolkit.h"
 #include "frontend/high_scores.h"
 #include "frontend/menus.h"
 #include "frontend/save_list.h"
-#include "frontend/settings.h"
+#include "game/dispatch.h"
+#include "game/frame_loop.h"
+#include "game/wiring.h"
 #include "inventory/checklist.h"
-#include "inventory/hover.h"
 #include "inventory/hud.h"
 #include "inventory/inventory.h"
 #include "world/game_session.h"
@@ -76,6 +78,7 @@ Harness::~Harness() {
 }
 
 void Harness::resetProgramState() {
+    installGameHooks();
     resetAppState();
     resetInput();
     resetWispMotion();

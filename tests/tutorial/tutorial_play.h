@@ -2,8 +2,8 @@
 // step from its file, and pressing Enter the moment the elder lets the player go on
 #pragma once
 #include "activities/interaction.h"
-#include "app/app_state.h"
-#include "app/input.h"
+#include "engine/app_state.h"
+#include "engine/input.h"
 #include "frontend/save_list.h"
 #include "support/harness.h"
 #include "tutorial/tutorial.h"

@@ -1,7 +1,7 @@
 // tutorial_script_test.cpp -- the elder's speeches and how they are wrapped in the bubble
 #include "tutorial/tutorial.h"
 
-#include "app/toolkit.h"
+#include "engine/toolkit.h"
 #include "support/harness.h"
 
 #include <gtest/gtest.h>

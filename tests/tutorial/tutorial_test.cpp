@@ -1,8 +1,8 @@
 // tutorial_test.cpp -- starting, resuming, the elder's pacing, walking lessons, leaving and the end
 #include "tutorial_play.h"
 
-#include "app/clock.h"
-#include "app/sound.h"
+#include "engine/clock.h"
+#include "engine/sound.h"
 #include "inventory/hud.h"
 
 namespace {

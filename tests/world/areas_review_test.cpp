@@ -1,5 +1,5 @@
 // areas_review_test.cpp -- every object kind standing in an area, drawn and saved for review
-#include "app/app_state.h"
+#include "engine/app_state.h"
 #include "support/harness.h"
 #include "world/game_session.h"
 #include "world/kinds.h"

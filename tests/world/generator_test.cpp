@@ -1,5 +1,5 @@
 // generator_test.cpp -- the seeded world: known seeds, balancing areas, seed arithmetic
-#include "app/random.h"
+#include "engine/random.h"
 #include "world/game_session.h"
 #include "world/generator.h"
 

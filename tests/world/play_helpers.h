@@ -1,6 +1,6 @@
 // play_helpers.h -- starting a world straight from a seed, with no menus in the way
 #pragma once
-#include "app/app_state.h"
+#include "engine/app_state.h"
 #include "support/harness.h"
 #include "world/game_session.h"
 #include "world/generator.h"

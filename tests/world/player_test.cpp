@@ -1,10 +1,10 @@
 // player_test.cpp -- the wisp played through the harness: beam, walking, transitions, timer
 #include "activities/interaction.h"
-#include "app/cheats.h"
-#include "app/clock.h"
-#include "app/game_end.h"
-#include "app/input.h"
-#include "app/sound.h"
+#include "engine/cheats.h"
+#include "engine/clock.h"
+#include "engine/input.h"
+#include "engine/sound.h"
+#include "game/game_end.h"
 #include "play_helpers.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // scenery_test.cpp -- the day cycle, showers, rain streaks and the rain sound
-#include "app/clock.h"
-#include "app/random.h"
-#include "app/sound.h"
+#include "engine/clock.h"
+#include "engine/random.h"
+#include "engine/settings.h"
+#include "engine/sound.h"
 #include "frontend/save_game.h"
-#include "frontend/settings.h"
 #include "play_helpers.h"
 #include "world/scenery.h"
 

@@ -3,6 +3,5 @@ set(WORLD_TEST_SOURCES
   tests/world/generator_test.cpp
   tests/world/player_test.cpp
   tests/world/scenery_test.cpp
-  tests/world/game_screen_test.cpp
   tests/world/areas_review_test.cpp
 )

@@ -1,0 +1,46 @@
+// tutorial_rules.cpp -- asking the tutorial's rules only while it runs
+#include "world/tutorial_rules.h"
+
+#include "engine/app_state.h"
+
+TutorialRules tutorialRules;
+
+namespace {
+bool tutorialAnswers() { return app.inTutorial; }
+}  // namespace
+
+bool lessonReached(int step) {
+    return !tutorialAnswers() || !tutorialRules.lessonReached || tutorialRules.lessonReached(step);
+}
+
+bool tutorialMayOpenObject() {
+    return !tutorialAnswers() || (tutorialRules.mayOpenObject && tutorialRules.mayOpenObject());
+}
+
+bool tutorialMayWalkOut() {
+    return !tutorialAnswers() || (tutorialRules.mayWalkOut && tutorialRules.mayWalkOut());
+}
+
+bool tutorialTakesBlackMoment() {
+    if (!tutorialAnswers()) return false;
+    if (tutorialRules.nextAreaReached) tutorialRules.nextAreaReached();
+    return true;
+}
+
+bool tutorialMayResearch(int slot) {
+    return !tutorialAnswers() || (tutorialRules.mayResearch && tutorialRules.mayResearch(slot));
+}
+
+bool tutorialMayCastLine() {
+    return !tutorialAnswers() || (tutorialRules.mayCastLine && tutorialRules.mayCastLine());
+}
+
+bool tutorialTakesExit() {
+    if (!tutorialAnswers()) return false;
+    if (tutorialRules.leave) tutorialRules.leave();
+    return true;
+}
+
+bool tutorialMayThrowAway() {
+    return !tutorialAnswers() || (tutorialRules.mayThrowAway && tutorialRules.mayThrowAway());
+}

@@ -1,0 +1,171 @@
+// metrics_test.cpp -- reports reach a stub server on loopback, or wait in saves/mT.kv
+#include "engine/app_state.h"
+#include "engine/cheats.h"
+#include "engine/input.h"
+#include "engine/metrics.h"
+#include "frontend/save_list.h"
+#include "support/harness.h"
+#include "world/game_session.h"
+#include "world/kinds.h"
+#include "world/player.h"
+
+#include <SFML/Network.hpp>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+// A tiny HTTP server on 127.0.0.1 that records each request target and answers
+// "Success" (or a 500 when told to fail).
+class StubServer {
+public:
+    explicit StubServer(bool succeed = true) : succeed(succeed) {
+        listener.listen(sf::Socket::AnyPort, sf::IpAddress::LocalHost);
+        listener.setBlocking(false);
+        thread = std::thread([this] { serve(); });
+    }
+    ~StubServer() {
+        stop = true;
+        thread.join();
+    }
+    unsigned short port() const { return listener.getLocalPort(); }
+    std::vector<std::string> targets() {
+        std::lock_guard<std::mutex> lock(mutex);
+        return seen;
+    }
+
+private:
+    void serve() {
+        while (!stop) {
+            sf::TcpSocket client;
+            if (listener.accept(client) != sf::Socket::Done) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                continue;
+            }
+            client.setBlocking(true);
+            char buffer[4096];
+            std::size_t received = 0;
+            std::string request;
+            while (request.find("\r\n\r\n") == std::string::npos &&
+                   client.receive(buffer, sizeof buffer, received) == sf::Socket::Done)
+                request.append(buffer, received);
+            std::string target = request.substr(4, request.find(' ', 4) - 4);
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                seen.push_back(target);
+            }
+            std::string reply = succeed ? "HTTP/1.0 200 OK\r\nContent-Length: 7\r\n\r\nSuccess"
+                                        : "HTTP/1.0 500 Oops\r\nContent-Length: 0\r\n\r\n";
+            client.send(reply.data(), reply.size());
+            client.disconnect();
+        }
+    }
+    bool succeed;
+    sf::TcpListener listener;
+    std::atomic<bool> stop{false};
+    std::mutex mutex;
+    std::vector<std::string> seen;
+    std::thread thread;
+};
+
+// A touch player drops the last item needed on the beaker, `seconds` into the game;
+// the ending reports the finished game in its first step.
+void finishTheGameByTouch(Harness& h, int seconds) {
+    PlayerState& p = session.player;
+    p.arrivalBeam = p.inTransition = false;
+    p.playerY = 400;
+    p.controlEnabled = true;
+    p.PlayTimer = seconds;
+    resetPlayTimerReference();
+    for (int k = 1; k <= 21; k++) session.ResearchLevel[k] = 100;
+    session.ResearchLevel[CookedBass] = 60;
+    session.Inventory[3] = CookedBass;
+    touchMode = true;
+    h.tap(890, 35);  // the bag
+    h.step(8);
+    h.moveTo(840, 170);  // the finger lands on slot 3...
+    h.pressLeft();
+    h.step();
+    h.moveTo(840, 290);  // ...carries it to the beaker...
+    h.step();
+    h.releaseLeft();     // ...and lifts
+    h.step();
+    ASSERT_TRUE(session.MissionComplete);
+    ASSERT_EQ(session.player.PlayTimer, seconds);
+    h.step();
+}
+
+const std::string prefix = "/gamemetrics.php?id=qzx7vbn3041tmwrkd8pyh&game=thornvale&";
+
+}  // namespace
+
+TEST(Metrics, TheFirstStartReportsANewPlayer) {
+    Harness h;
+    StubServer server;
+    setMetricsServer("127.0.0.1", server.port());
+    h.boot();
+    ASSERT_TRUE(waitForMetrics(5000));
+    ASSERT_EQ(server.targets().size(), 1u);
+    EXPECT_EQ(server.targets()[0], prefix + "newplayer=true");
+    EXPECT_FALSE(h.fileExists("saves/mT.kv"));
+    h.startGame(4);
+    ASSERT_TRUE(waitForMetrics(5000));
+    ASSERT_EQ(server.targets().size(), 2u);
+    EXPECT_EQ(server.targets()[1], prefix + "newgame=true");
+}
+
+TEST(Metrics, UndeliveredReportsWaitAndGoOutTogetherAtTheNextStart) {
+    Harness h;
+    {
+        StubServer failing(false);
+        setMetricsServer("127.0.0.1", failing.port());
+        h.boot();
+        h.startGame(4);
+        ASSERT_TRUE(waitForMetrics(5000));
+    }
+    EXPECT_EQ(h.readFile("saves/mT.kv"), "newplayer=true\nnewgame=true\n");
+    setMetricsServer("127.0.0.1", 1);  // nobody listens: refused
+    finishTheGameByTouch(h, 303);
+    ASSERT_TRUE(waitForMetrics(5000));
+    EXPECT_EQ(h.readFile("saves/mT.kv"), "newplayer=true\nnewgame=true\ngametime=303&touchmode=true\n");
+
+    StubServer server;
+    setMetricsServer("127.0.0.1", server.port());
+    h.restart();
+    ASSERT_TRUE(waitForMetrics(5000));
+    ASSERT_EQ(server.targets().size(), 1u) << "one request for everything that waited";
+    EXPECT_EQ(server.targets()[0], prefix + "newplayer=true&newgame=true&gametime=303&touchmode=true");
+    EXPECT_FALSE(h.fileExists("saves/mT.kv"));
+}
+
+TEST(Metrics, NoPostSendsNothingAndDropsWhatWaited) {
+    Harness h({.saves = {{"ch.eat", "noPost = true\n"}, {"mT.kv", "a=1\nb=2\n"}}});
+    StubServer server;
+    setMetricsServer("127.0.0.1", server.port());
+    h.boot();
+    h.startGame(2);
+    ASSERT_TRUE(waitForMetrics(5000));
+    EXPECT_TRUE(server.targets().empty());
+    EXPECT_FALSE(h.fileExists("saves/mT.kv")) << "read and deleted at start, never sent";
+    EXPECT_TRUE(cheats.noPost);
+}
+
+// A file saved with CR LF line ends: the CR belongs to the line end, not the line.
+TEST(Metrics, CheatLinesEndingInCrLfAreRecognised) {
+    Harness h({.saves = {{"ch.eat", "windy = true\r\nnoPost = true\r\nhideTimer = true \r\n"}}});
+    h.boot();
+    EXPECT_TRUE(cheats.windy);
+    EXPECT_TRUE(cheats.noPost);
+    EXPECT_FALSE(cheats.hideTimer) << "a trailing space is still a near miss";
+}
+
+TEST(Metrics, CheatLinesMustMatchExactly) {
+    Harness h({.saves = {{"ch.eat", "Windy = true\nwindy=true\nwindy = true \nwindy = false\ndizzySpin = true\n"}}});
+    h.boot();
+    EXPECT_FALSE(cheats.windy);
+    EXPECT_TRUE(cheats.dizzySpin);
+    EXPECT_FALSE(cheats.noPost);
+}

@@ -1,0 +1,44 @@
+// settings_test.cpp -- saves/sF.kv and the decision to open on the input-method chooser
+#include "engine/app_state.h"
+#include "engine/input.h"
+#include "engine/settings.h"
+#include "engine/sound.h"
+#include "support/harness.h"
+
+#include <gtest/gtest.h>
+
+TEST(Settings, FreshInstallWritesDefaultsAndOpensTheChooser) {
+    Harness h;
+    h.boot();
+    EXPECT_EQ(h.readFile("saves/sF.kv"), "-1\n1\n100\n1\n100\n1\n");
+    EXPECT_TRUE(app.showInputChooser);
+    EXPECT_FALSE(app.showTitle);
+}
+
+TEST(Settings, LockedFileStartsOnTheTitleWithItsVolumes) {
+    Harness h({.saves = {{"sF.kv", "0\n0\n40\n1\n70\n0\n"}}});
+    h.boot();
+    EXPECT_TRUE(app.showTitle);
+    EXPECT_FALSE(app.showInputChooser);
+    EXPECT_FALSE(touchMode);
+    EXPECT_EQ(settings.musicVolume, 40);
+    EXPECT_FALSE(soundPlaying("music")) << "music is muted";
+    EXPECT_EQ(soundVolume("tree chop"), 70);
+}
+
+TEST(Settings, TouchLockedStartsInTouchMode) {
+    Harness h({.saves = {{"sF.kv", "1\n1\n100\n1\n100\n0\n"}}});
+    h.boot();
+    EXPECT_TRUE(touchMode);
+    EXPECT_TRUE(app.showTitle);
+}
+
+TEST(Settings, ShortAndDamagedFilesTakeDefaultsAndVolumesAreClampedWhenApplied) {
+    Harness h({.saves = {{"sF.kv", "1\nloud\n250\n"}}});
+    h.boot();
+    EXPECT_EQ(settings.musicOn, 1) << "a line without a number keeps its default";
+    EXPECT_EQ(settings.musicVolume, 250) << "values are not limited when read";
+    EXPECT_EQ(soundVolume("music"), 100) << "but the sound never goes above 100";
+    EXPECT_TRUE(app.showInputChooser) << "a short file asks again: the sixth value defaults to 1";
+    EXPECT_FALSE(touchMode) << "the chooser always starts in Mouse/Keyboard mode";
+}

@@ -1,0 +1,15 @@
+set(ENGINE_TEST_SOURCES
+  tests/engine/random_test.cpp
+  tests/engine/toolkit_test.cpp
+  tests/engine/input_test.cpp
+  tests/engine/loading_test.cpp
+  tests/engine/sound_test.cpp
+  tests/engine/threads_test.cpp
+  tests/engine/metrics_test.cpp
+  tests/engine/run_folder_test.cpp
+  tests/engine/letterbox_test.cpp
+  tests/engine/window_sizes_test.cpp
+  tests/engine/missing_assets_test.cpp
+  tests/engine/pacing_test.cpp
+  tests/engine/settings_test.cpp
+)

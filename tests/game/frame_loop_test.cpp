@@ -1,0 +1,67 @@
+// frame_loop_test.cpp -- the step scheduler: 34 ms steps, catch-up, dropped backlogs
+#include "engine/app_state.h"
+#include "engine/clock.h"
+#include "game/frame_loop.h"
+#include "support/harness.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+// Runs passes every millisecond for the given time, counting the steps and the
+// passes that would show a picture.
+struct Counts {
+    int steps = 0, shows = 0;
+};
+Counts runFor(Harness& h, int ms) {
+    Counts c;
+    for (int t = 0; t < ms; t++) {
+        h.advance(1);
+        int s = runDueSteps();
+        c.steps += s;
+        if (s > 0) c.shows++;
+    }
+    return c;
+}
+}  // namespace
+
+TEST(FrameLoop, SteadyRateIsOneStepPer34Ms) {
+    Harness h;
+    h.boot();
+    runFor(h, 100);
+    Counts c = runFor(h, 3400);
+    EXPECT_EQ(c.steps, 100);
+    EXPECT_EQ(c.shows, 100);
+}
+
+TEST(FrameLoop, HalfSecondStallRunsAboutFourteenStepsAndShowsOnce) {
+    Harness h;
+    h.boot();
+    runFor(h, 100);
+    h.advance(500);
+    int steps = runDueSteps();
+    EXPECT_GE(steps, 14);
+    EXPECT_LE(steps, 15);
+    EXPECT_EQ(runDueSteps(), 0) << "the backlog was worked off in one pass";
+}
+
+TEST(FrameLoop, StallOverASecondDropsTheBacklog) {
+    Harness h;
+    h.boot();
+    runFor(h, 100);
+    h.advance(1500);
+    EXPECT_EQ(runDueSteps(), 0) << "the pass after a long stall only drops the backlog";
+    EXPECT_EQ(app.lastTickMs, nowMs());
+    Counts c = runFor(h, 34 * 10);
+    EXPECT_EQ(c.steps, 10) << "steps resume at the normal rate, no burst";
+}
+
+TEST(FrameLoop, FirstPassAfterLongStartupShowsNothing) {
+    Harness h;
+    h.boot();
+    app.lastTickMs = 0;  // the clock stands past 100 s: the whole start-up is one backlog
+    EXPECT_EQ(runDueSteps(), 0);
+    h.advance(32);
+    EXPECT_EQ(runDueSteps(), 0);
+    h.advance(1);
+    EXPECT_EQ(runDueSteps(), 1);
+}

@@ -1,0 +1,6 @@
+set(GAME_TEST_SOURCES
+  tests/game/frame_loop_test.cpp
+  tests/game/game_end_test.cpp
+  tests/game/game_window_test.cpp
+  tests/game/game_screen_test.cpp
+)
