@@ -17,9 +17,11 @@ set(THORNVALE_CORE_SOURCES
   src/engine/run_folder.cpp
   src/engine/save_files.cpp
   src/engine/settings.cpp
+  src/engine/sliding_panel.cpp
   src/engine/sound.cpp
   src/engine/step_timer.cpp
   src/engine/toolkit.cpp
+  src/engine/tooltip.cpp
   src/world/area_objects.cpp
   src/world/game_session.cpp
   src/world/generator.cpp
@@ -35,6 +37,7 @@ set(THORNVALE_CORE_SOURCES
   src/inventory/inventory.cpp
   src/activities/fire_pit.cpp
   src/activities/fishing.cpp
+  src/activities/gathering.cpp
   src/activities/interaction.cpp
   src/activities/mining.cpp
   src/activities/smithing.cpp
@@ -45,14 +48,20 @@ set(THORNVALE_CORE_SOURCES
   src/frontend/menu_widgets.cpp
   src/frontend/menus.cpp
   src/frontend/new_game.cpp
+  src/frontend/new_game_form.cpp
   src/frontend/onscreen_keys.cpp
   src/frontend/save_game.cpp
   src/frontend/save_list.cpp
   src/frontend/settings_screen.cpp
   src/frontend/title_screen.cpp
+  src/tutorial/lesson_rules.cpp
+  src/tutorial/lesson_steps.cpp
   src/tutorial/tutorial.cpp
+  src/tutorial/tutorial_file.cpp
+  src/tutorial/tutorial_resume.cpp
   src/tutorial/tutorial_script.cpp
   src/tutorial/tutorial_speech.cpp
+  src/tutorial/tutorial_state.cpp
   src/game/dispatch.cpp
   src/game/frame_loop.cpp
   src/game/game_end.cpp

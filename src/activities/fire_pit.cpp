@@ -1,7 +1,7 @@
 // fire_pit.cpp -- lighting a fire by rubbing the logs, then cooking a fish close to it
 #include "activities/fire_pit.h"
 
-#include "activities/interaction.h"
+#include "activities/gathering.h"
 #include "engine/app_state.h"
 #include "engine/catalogue.h"
 #include "engine/clock.h"
@@ -11,10 +11,14 @@
 #include "engine/random.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
+#include "engine/tooltip.h"
+#include "inventory/help_page.h"
 #include "inventory/hud.h"
 #include "inventory/inventory.h"
 #include "world/game_session.h"
+#include "world/interaction_state.h"
 #include "world/kinds.h"
+#include "world/tutorial_rules.h"
 
 #include <algorithm>
 #include <cmath>
@@ -45,12 +49,6 @@ int distanceTo(int x, int y, int px, int py) {
     return static_cast<int>(std::sqrt(dx * dx + dy * dy));
 }
 
-bool inBag(int item) {
-    for (int slot = 0; slot < 9; slot++)
-        if (session.Inventory[slot] == item) return true;
-    return false;
-}
-
 int gaugeY() { return touchMode ? 150 : 515; }
 
 void drawGauge(const char* dial) {
@@ -61,14 +59,6 @@ void drawGauge(const char* dial) {
 
 // ---------------------------------------------------------------------------
 // The menu: "Select a fish to cook"
-
-void drawMenuTooltip(const std::string& text) {
-    sf::Text measure(sf::String(text), uiFont, 18);
-    int width = static_cast<int>(measure.getLocalBounds().width) + 10;
-    setFill(50, 50, 50, 255);
-    fillBarFromLeft(pointer.pointerX + 10, pointer.pointerY + 12, 25, width);
-    label(uiFont, 18, sf::Color::White, AlignLeft, text, pointer.pointerX + 15, pointer.pointerY);
-}
 
 void drawMenuRow(int r) {
     int y = rowY[r];
@@ -94,7 +84,7 @@ void drawMenuTooltips() {
         for (int i = 0; i < 3; i++) {
             if (!pointerInRect(iconX[i], rowY[r], 50, 50)) continue;
             int item = i == 0 ? r : i == 1 ? r + 6 : r + 9;
-            if (hoverShows(10 * r + i)) drawMenuTooltip(itemName(item));
+            if (hoverShows(10 * r + i)) drawTooltipBox(itemName(item), true, menuTooltipAlpha);
             return;
         }
     }
@@ -110,8 +100,7 @@ void pickRecipe() {
     for (int r = 1; r <= 3; r++) {
         if (!pointerInRect(500, rowY[r], 315, 55)) continue;
         // The tutorial's cook answers only the first row, and trusts the bag.
-        if (app.inTutorial && r != 1) continue;
-        if (!app.inTutorial && (!firePit.logAvailable[r] || !firePit.fishAvailable[r])) continue;
+        if (!choiceAllowed(FirePit, r, firePit.logAvailable[r] && firePit.fishAvailable[r])) continue;
         firePit.logKind = r;
         firePit.fishKind = r + 6;
         firePit.FireState = 2;
@@ -263,8 +252,8 @@ void drawCooking(bool paused) {
 void openFirePit() {
     firePit = FirePitState{};
     for (int r = 1; r <= 3; r++) {
-        firePit.logAvailable[r] = inBag(r);
-        firePit.fishAvailable[r] = inBag(r + 6);
+        firePit.logAvailable[r] = bagHolds(r);
+        firePit.fishAvailable[r] = bagHolds(r + 6);
     }
 }
 

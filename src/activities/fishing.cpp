@@ -1,14 +1,16 @@
 // fishing.cpp -- fishing a pond: ripples glide from point to point; keep the pointer on them
 #include "activities/fishing.h"
 
-#include "activities/interaction.h"
+#include "activities/gathering.h"
 #include "engine/app_state.h"
 #include "engine/catalogue.h"
 #include "engine/input.h"
 #include "engine/platform.h"
 #include "engine/random.h"
 #include "engine/sound.h"
+#include "inventory/help_page.h"
 #include "inventory/hud.h"
+#include "world/interaction_state.h"
 #include "world/kinds.h"
 #include "world/tutorial_rules.h"
 
@@ -26,13 +28,12 @@ constexpr RippleArea rippleAreas[3] = {
 
 // Progress per step on the ripples by ToolAdvantage -3..+2.
 constexpr double catchGains[6] = {0.1, 0.267, 0.5, 1.0, 2.8, 6.6};
-constexpr double tutorialCatchGain = 1.0;
 
 constexpr int catchBoxWidth = 95, catchBoxHeight = 40;  // px, around the ripples' centre
 constexpr double arriveDistance = 2;  // an axis has arrived closer than this to its target, px
 
 bool pondOpen() {
-    return interaction.selectedKind >= BassPond && interaction.selectedKind <= TroutPond;
+    return isPond(interaction.selectedKind);
 }
 
 bool arrived(double position, int target) { return std::abs(position - target) < arriveDistance; }
@@ -76,7 +77,7 @@ void drawBobber() {
 void catchOrLose() {
     double& progress = interaction.ActivityProgress;
     if (pointerOnRipples()) {
-        progress += app.inTutorial ? tutorialCatchGain : catchGain(interaction.ToolAdvantage);
+        progress += gainInLesson(interaction.selectedKind, catchGain(interaction.ToolAdvantage));
         if (progress >= activityDone) finishGathering();
     } else if (progress > 0 && !interaction.closeScheduled) {
         progress -= progress / 200;

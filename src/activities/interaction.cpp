@@ -1,9 +1,10 @@
 // interaction.cpp -- the zooming interaction window: opening, closing, the close-up,
-// the info panel, the progress bar, handing items over and passing presses on
+// the info panel, the progress bar and passing presses on
 #include "activities/interaction.h"
 
 #include "activities/fire_pit.h"
 #include "activities/fishing.h"
+#include "activities/gathering.h"
 #include "activities/mining.h"
 #include "activities/smithing.h"
 #include "activities/woodcutting.h"
@@ -17,10 +18,12 @@
 #include "engine/sound.h"
 #include "engine/toolkit.h"
 #include "inventory/checklist.h"
+#include "inventory/help_page.h"
 #include "inventory/hud.h"
 #include "inventory/inventory.h"
 #include "world/game_session.h"
 #include "world/kinds.h"
+#include "world/tutorial_rules.h"
 
 #include <string>
 
@@ -30,16 +33,7 @@ constexpr int openWindowY = 335;    // panel centre y once open
 constexpr int closedWindowY = 600;  // ... and while closed
 constexpr int fullDim = 200;        // overlay alpha once open
 
-bool isTree(int kind) { return kind >= BirchTree && kind <= OakTree; }
-bool isRock(int kind) { return kind >= BronzeRock && kind <= TitaniumRock; }
-bool isPond(int kind) { return kind >= BassPond && kind <= TroutPond; }
 
-// The tutorial lends the Bronze tool of each family and shows no advantage number.
-std::string tutorialToolName(int kind) {
-    if (isTree(kind)) return "Bronze Hatchet";
-    if (isRock(kind)) return "Bronze Pickaxe";
-    return "Bronze Fishing Pole";
-}
 
 // ---------------------------------------------------------------------------
 // The fire pit and the anvil: fire lighting and cooking, and smithing.
@@ -61,12 +55,6 @@ void runStation() {
 
 // ---------------------------------------------------------------------------
 // Drawing
-
-void showCursorAgain() {
-    if (!interaction.cursorHidden) return;
-    platformSetCursorVisible(true);
-    interaction.cursorHidden = false;
-}
 
 void drawPanel(double scale) {
     scaleSprite("interaction", scale);
@@ -90,9 +78,11 @@ void drawObjectPicture() {
 }
 
 std::string toolLine(sf::Color& colour) {
-    if (app.inTutorial) {
+    // The tutorial lends the Bronze tool of each family and shows no advantage number.
+    std::string lent = lentToolName(interaction.selectedKind);
+    if (!lent.empty()) {
         colour = sf::Color::Black;
-        return tutorialToolName(interaction.selectedKind);
+        return lent;
     }
     std::string name = currentToolName(interaction.selectedKind, interaction.currentToolItem);
     int advantage = interaction.ToolAdvantage;
@@ -192,12 +182,9 @@ void stepOpen() {
 // page that is open over the panel's edge.
 bool tapClosesWindow() {
     // A lesson's window stays until the lesson is done.
-    if (!touchMode || helpOpen() || app.inTutorial) return false;
+    if (!touchMode || helpOpen() || lessonHoldsWindow()) return false;
     if (pointerInRectInt(500, 335, 700, 500)) return false;
-    if (pointerInRectInt(500, 35, 1000, 70)) return false;
-    if (checklistPage.open && pointerInRectInt(145, 215, 295, 290)) return false;
-    if (inventoryPanel.open && pointerInRectInt(900, 200, 200, 260)) return false;
-    return true;
+    return !pointerOnBarOrOpenPage();
 }
 
 }  // namespace
@@ -230,20 +217,6 @@ void openInteraction() {
     w.flyActive = false;
 }
 
-void closeInteraction(int delayMs) {
-    InteractionState& w = interaction;
-    if (w.windowPhase != WindowPhase::Open) return;
-    if (delayMs > 0) {
-        w.closeScheduled = true;
-        w.closeAt = nowMs() + delayMs;
-        return;
-    }
-    w.windowPhase = WindowPhase::Closing;
-    // A pending delayed close is overtaken; left set, it would hold the flying item back.
-    w.closeScheduled = false;
-    showCursorAgain();
-}
-
 void resetInteraction() {
     if (interaction.cursorHidden) platformSetCursorVisible(true);
     interaction = InteractionState{};
@@ -274,66 +247,4 @@ void onInteractionPress() {
     onRockPress();
     pressStation();
     if (tapClosesWindow()) closeInteraction(0);
-}
-
-// ---------------------------------------------------------------------------
-// Items won
-
-void grantItem(int item) {
-    InteractionState& w = interaction;
-    w.flyingItem = item;
-    int slot = firstEmptySlot();
-    if (slot >= 0) {
-        session.Inventory[slot] = item;
-        w.newItemMarks[slot] = true;
-        w.flyActive = true;
-    }
-    w.flyX = 500;
-    w.flyY = 300;
-}
-
-// The item waits in the panel while the finished window lingers, then flies up and
-// right towards the bag button.
-void drawFlyingItem() {
-    InteractionState& w = interaction;
-    if (!w.flyActive || w.flyingItem == 0 || w.closeScheduled) return;
-    drawSprite(itemTextureName(w.flyingItem), w.flyX, w.flyY);
-    w.flyX += 8;
-    w.flyY -= 6;
-    if (w.flyY < 0) {
-        for (bool& mark : w.newItemMarks) mark = false;
-        w.flyActive = false;
-    }
-}
-
-// The one ending of woodcutting, mining and fishing. The object leaves its place, its
-// item goes into the bag and both are saved in the same moment, so nothing that
-// closes the window afterwards (Esc, a tap, the exit button) can part them.
-void finishGathering() {
-    InteractionState& w = interaction;
-    w.ActivityProgress = activityDone;
-    if (w.closeScheduled) return;
-    closeInteraction(finishCloseDelayMs);
-    if (isPond(w.selectedKind)) stopSound("pond ripple");  // the catch silences the water
-    session.world.AreaContents[placeOfWisp()] = EmptyPlace;
-    if (!w.itemGranted) {
-        w.itemGranted = true;
-        grantItem(w.selectedKind);  // object kind k yields item k
-    }
-    saveGameNow();
-}
-
-// ---------------------------------------------------------------------------
-// Shared helpers
-
-int placeOfWisp() {
-    int place = session.player.playerX / 333;
-    return place < 0 ? 0 : place > 2 ? 2 : place;
-}
-
-bool insidePanelArea(int x, int y) { return x >= 151 && x <= 849 && y >= 86 && y <= 584; }
-
-double progressGain(const double (&gains)[6], int toolAdvantage) {
-    int row = toolAdvantage + 3;
-    return gains[row < 0 ? 0 : row > 5 ? 5 : row];
 }

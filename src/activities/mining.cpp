@@ -1,13 +1,15 @@
 // mining.cpp -- mining a rock: hits inside the pulsing circle, which now and then moves
 #include "activities/mining.h"
 
-#include "activities/interaction.h"
+#include "activities/gathering.h"
 #include "engine/app_state.h"
 #include "engine/catalogue.h"
 #include "engine/input.h"
 #include "engine/random.h"
 #include "engine/sound.h"
+#include "world/interaction_state.h"
 #include "world/kinds.h"
+#include "world/tutorial_rules.h"
 
 #include <cmath>
 
@@ -20,9 +22,6 @@ constexpr int faintestAlpha = 45;    // the circle fades down to this...
 constexpr int fullAlpha = 255;       // ...and brightens back to this
 constexpr int moveChancePercent = 15;// from the fourth hit on, the circle may move
 constexpr int hitsBeforeMoving = 4;
-constexpr int tutorialMoveChancePercent = 10;
-constexpr int tutorialHitsBeforeMoving = 5;
-constexpr double tutorialHitGain = 8.3;
 
 // The four spots of each rock, picked by a draw r from 0 to 100:
 // below 25, 25 to 49, 50 to 74, 75 and above.
@@ -36,7 +35,7 @@ constexpr CircleSpot rockSpots[3][4] = {
 constexpr double hitGains[6] = {0.125, 0.25, 2.5, 8.3, 12.5, 50};
 
 bool rockOpen() {
-    return interaction.selectedKind >= BronzeRock && interaction.selectedKind <= TitaniumRock;
+    return isRock(interaction.selectedKind);
 }
 
 void pulseCircle() {
@@ -61,7 +60,7 @@ CircleSpot hitCircleSpot(int rock, int r) {
 }
 
 void placeHitCircle(int rock) {
-    CircleSpot spot = hitCircleSpot(app.inTutorial ? BronzeRock : rock, randomBetween(0, 100));
+    CircleSpot spot = hitCircleSpot(rockForCircle(rock), randomBetween(0, 100));
     mining.hitCircleX = spot.x;
     mining.hitCircleY = spot.y;
 }
@@ -83,10 +82,9 @@ void onRockPress() {
     int r = randomBetween(0, 100);
     mining.hitsSinceOpen += 1;
     // The tutorial's bronze rock moves its circle less often and gives a fixed amount.
-    int chance = app.inTutorial ? tutorialMoveChancePercent : moveChancePercent;
-    int before = app.inTutorial ? tutorialHitsBeforeMoving : hitsBeforeMoving;
-    if (r < chance && mining.hitsSinceOpen >= before) placeHitCircle(interaction.selectedKind);
-    interaction.ActivityProgress += app.inTutorial ? tutorialHitGain : hitGain(interaction.ToolAdvantage);
+    CircleMoves moves = circleMovesInLesson({moveChancePercent, hitsBeforeMoving});
+    if (r < moves.chancePercent && mining.hitsSinceOpen >= moves.hitsBefore) placeHitCircle(interaction.selectedKind);
+    interaction.ActivityProgress += gainInLesson(interaction.selectedKind, hitGain(interaction.ToolAdvantage));
     if (interaction.ActivityProgress >= activityDone) finishGathering();
 }
 

@@ -2,7 +2,7 @@
 // from the embers into their cells of the 4 x 4 grid; the last piece makes the tool
 #include "activities/smithing.h"
 
-#include "activities/interaction.h"
+#include "activities/gathering.h"
 #include "engine/app_state.h"
 #include "engine/asset_table.h"
 #include "engine/catalogue.h"
@@ -12,10 +12,13 @@
 #include "engine/random.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
+#include "engine/tooltip.h"
 #include "inventory/checklist.h"
 #include "inventory/inventory.h"
 #include "world/game_session.h"
+#include "world/interaction_state.h"
 #include "world/kinds.h"
+#include "world/tutorial_rules.h"
 
 #include <cmath>
 #include <string>
@@ -130,7 +133,7 @@ void chooseTool(int k) {
 void pressMenu() {
     for (int k = firstToolBox; k < menuBoxCount; k++) {
         // The tutorial's anvil makes Bronze tools only, and without asking for ore.
-        bool allowed = app.inTutorial ? k % 3 == 0 : oreOfColumn(k);
+        bool allowed = choiceAllowed(Anvil, k, oreOfColumn(k));
         if (pointerOnMenuBox(k) && allowed) {
             chooseTool(k);
             return;
@@ -151,15 +154,6 @@ void grabPiece() {
 }
 
 // [SECTION] The menu, each step
-void drawMenuTooltip(const std::string& text) {
-    sf::Text measure(sf::String(text), uiFont, 18);
-    int width = static_cast<int>(measure.getLocalBounds().width) + 10;
-    int x = pointer.pointerX, y = pointer.pointerY;
-    setFill(50, 50, 50, 255);
-    fillBarFromLeft(x + 10, y + 12, 25, width);
-    label(uiFont, 18, sf::Color::White, AlignLeft, text, x + 15, y);
-}
-
 void drawMenuColumns() {
     for (int k = 0; k < menuBoxCount; k++)
         drawSprite(itemTextureName(menuBoxItem(k)), menuBoxX(k), menuBoxY(k));
@@ -181,7 +175,7 @@ void drawMenuHover() {
         if (pointerInRectInt(625, 340, 210, 240)) hoverShows(-1);
         return;
     }
-    if (hoverShows(smithingHoverBase + k)) drawMenuTooltip(itemName(menuBoxItem(k)));
+    if (hoverShows(smithingHoverBase + k)) drawTooltipBox(itemName(menuBoxItem(k)), true, menuTooltipAlpha);
 }
 
 void drawMenu() {
@@ -268,11 +262,7 @@ bool anvilOpen() {
 void openAnvil() {
     smithing.menuShowing = true;
     smithing.draggedPiece = -1;
-    for (int ore = 0; ore < 3; ore++) {
-        smithing.oreAvailable[ore] = false;
-        for (int item : session.Inventory)
-            if (item == BronzeOre + ore) smithing.oreAvailable[ore] = true;
-    }
+    for (int ore = 0; ore < 3; ore++) smithing.oreAvailable[ore] = bagHolds(BronzeOre + ore);
 }
 
 void drawSmithing() {

@@ -1,13 +1,15 @@
 // woodcutting.cpp -- chopping a tree: every stroke across the trunk is one chop
 #include "activities/woodcutting.h"
 
-#include "activities/interaction.h"
+#include "activities/gathering.h"
 #include "engine/app_state.h"
 #include "engine/input.h"
 #include "engine/random.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
+#include "world/interaction_state.h"
 #include "world/kinds.h"
+#include "world/tutorial_rules.h"
 
 SwipeState swipe;
 
@@ -17,11 +19,10 @@ constexpr int trunkLeft = 476, trunkRight = 510;     // the trunk in the window,
 constexpr int strokeTop = 201, strokeBottom = 549;   // a stroke begins between these y, inclusive
 
 // Progress per chop by ToolAdvantage -3..+2: 1600, 800, 80, 20, 13 and 4 chops.
-constexpr double tutorialChopGain = 10;
 constexpr double chopGains[6] = {0.125, 0.25, 2.5, 10, 16.6, 50};
 
 bool treeOpen() {
-    return interaction.selectedKind >= BirchTree && interaction.selectedKind <= OakTree;
+    return isTree(interaction.selectedKind);
 }
 
 // The stroke is shown only while both of its ends are inside the panel's frame.
@@ -42,7 +43,7 @@ void chop() {
     setSoundPitch("tree chop", randomBetween(1, 2));
     playSound("tree chop", true);
     // In the tutorial every chop counts the same, whatever the tool.
-    interaction.ActivityProgress += app.inTutorial ? tutorialChopGain : chopGain(interaction.ToolAdvantage);
+    interaction.ActivityProgress += gainInLesson(interaction.selectedKind, chopGain(interaction.ToolAdvantage));
     if (interaction.ActivityProgress >= activityDone) finishGathering();
 }
 

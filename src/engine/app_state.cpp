@@ -7,7 +7,7 @@ void resetAppState() {
     app.quitRequested = false;
     app.loadingScreenOn = false;
     app.loadProgress = 0;
-    app.loadTotal = 217;
+    app.loadTotal = startupLoadUnits;
     app.loadShown = 0;
     app.inGame = false;
     app.inTutorial = false;

@@ -1,5 +1,7 @@
 // app_state.h -- the program-wide flags: which screen shows, loading, quitting, clouds
 #pragma once
+#include "engine/asset_table.h"
+
 #include <atomic>
 #include <cstdint>
 
@@ -9,11 +11,13 @@ struct CloudState {
     double cloudSpeed = 0;  // px per step to the left
 };
 
+constexpr const char* cloudNames[5] = {"cloud 1", "cloud 2", "cloud 3", "cloud 4", "cloud 5"};
+
 struct AppState {
     std::atomic<bool> quitRequested{false};   // the window's close button was used
     std::atomic<bool> loadingScreenOn{false}; // each step shows only the loading screen
     std::atomic<int> loadProgress{0};         // work units finished behind the loading screen
-    int loadTotal = 217;                      // work units expected (217 at start-up, 63 new game, 74 load)
+    int loadTotal = startupLoadUnits;         // work units expected (start-up, new game, load)
     int loadShown = 0;                        // work units the bar already shows
     std::atomic<bool> inGame{false};          // a game is being played
     std::atomic<bool> inTutorial{false};      // the tutorial is being played
@@ -38,5 +42,7 @@ extern AppState app;
 
 void resetAppState();      // back to the start-up values (tests boot the program repeatedly)
 void clearMenuFlags();     // hide every menu screen
+constexpr int newGameLoadUnits = 63;   // the loading screen's total while a new game is made
+constexpr int loadGameLoadUnits = 74;  // ... and while a saved game loads
 void raiseLoadingScreen(int total);  // show the loading bar for a long operation of total units
 void addLoadProgress(int units = 1); // one more unit of the raised loading screen is done

@@ -20,3 +20,7 @@ bool helpPageOpen() { return hooks.helpOpen && hooks.helpOpen(); }
 void startTutorialNow() {
     if (hooks.startTutorial) hooks.startTutorial();
 }
+
+void startMissionEndNow() {
+    if (hooks.startMissionEnd) hooks.startMissionEnd();
+}

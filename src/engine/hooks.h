@@ -9,6 +9,7 @@ struct GameHooks {
     void (*openInteraction)() = nullptr;  // open the object under the wisp
     bool (*helpOpen)() = nullptr;         // the help page covers the game
     void (*startTutorial)() = nullptr;    // the title's tutorial button
+    void (*startMissionEnd)() = nullptr;  // the last research completed the mission
 };
 
 extern GameHooks hooks;
@@ -19,3 +20,4 @@ void dispatchClickNow();
 void openInteractionNow();
 bool helpPageOpen();
 void startTutorialNow();
+void startMissionEndNow();

@@ -63,7 +63,7 @@ void pressRow(int r) {
         loadRows.selectedRow = r;
         return;
     }
-    raiseLoadingScreen(74);
+    raiseLoadingScreen(loadGameLoadUnits);
     loadGame(loadRows.rows[r].id);
 }
 

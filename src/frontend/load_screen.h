@@ -17,3 +17,4 @@ struct LoadRows {
 };
 
 extern LoadRows loadRows;
+void scrollLoadList(int rows);        // -1 up, +1 down, within the list

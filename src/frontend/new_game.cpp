@@ -8,11 +8,11 @@
 #include "engine/toolkit.h"
 #include "frontend/menu_screens.h"
 #include "frontend/menu_widgets.h"
+#include "frontend/new_game_form.h"
 #include "frontend/onscreen_keys.h"
+#include "frontend/save_game.h"
 #include "frontend/save_list.h"
 #include "world/game_session.h"
-
-NewGameForm newGameForm;
 
 namespace {
 
@@ -22,17 +22,9 @@ bool isNameCharacter(uint32_t c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ';
 }
 
-bool canContinue() { return !newGameForm.name.empty() && newGameForm.nameStarted; }
-
-void continueToSeedChoice() {
-    playClick();
-    app.showNameEntry = false;
-    app.showSeedChoice = true;
-}
-
 void startGameWithSeed(int64_t seed, bool withLoadingScreen) {
     playClick();
-    if (withLoadingScreen) raiseLoadingScreen(63);
+    if (withLoadingScreen) raiseLoadingScreen(newGameLoadUnits);
     session.SaveName = newGameForm.name;
     app.showSeedChoice = false;
     app.showSeedEntry = false;
@@ -52,43 +44,10 @@ void beginNameEntry() {
     menuState.shiftOn = false;
 }
 
-void eraseNameCharacter() {
-    std::string& name = newGameForm.name;
-    if (name.empty()) return;
-    name.pop_back();
-    if (name.empty()) newGameForm.nameStarted = false;
-}
-
-bool appendNameCharacter(char c) {
-    std::string& name = newGameForm.name;
-    if (name.size() >= maxNameLength || (c == ' ' && name.empty())) return false;
-    name += c;
-    newGameForm.nameStarted = true;
-    return true;
-}
-
-void submitName() {
-    if (canContinue()) continueToSeedChoice();
-}
-
 void typeNameCharacter(uint32_t c) {
     if (c == 8) eraseNameCharacter();
     else if (c == 10 || c == 13) submitName();
     else if (isNameCharacter(c)) appendNameCharacter(static_cast<char>(c));
-}
-
-void eraseSeedDigit() {
-    if (!newGameForm.seedText.empty()) newGameForm.seedText.pop_back();
-}
-
-bool appendSeedDigit(char c) {
-    if (newGameForm.seedText.size() >= maxSeedDigits) return false;
-    newGameForm.seedText += c;
-    return true;
-}
-
-int64_t typedSeed() {
-    return newGameForm.seedText.empty() ? -1 : std::stoll(newGameForm.seedText);
 }
 
 void typeSeedCharacter(uint32_t c) {
@@ -115,7 +74,7 @@ void drawNameEntry() {
 void clickNameEntry() {
     int off = touchOffset();
     if (pointerInRect(500, 370 + off, 200, 40)) {
-        if (canContinue()) continueToSeedChoice();
+        if (nameReady()) submitName();
         else playClick();  // heard even when there is no name to go on with
     } else if (backButtonHit()) {
         playBack();

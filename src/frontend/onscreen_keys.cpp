@@ -5,7 +5,7 @@
 #include "engine/input.h"
 #include "frontend/menu_screens.h"
 #include "frontend/menu_widgets.h"
-#include "frontend/new_game.h"
+#include "frontend/new_game_form.h"
 
 #include <cctype>
 

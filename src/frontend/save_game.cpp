@@ -4,20 +4,42 @@
 #include "activities/interaction.h"
 #include "engine/app_state.h"
 #include "engine/clock.h"
+#include "engine/metrics.h"
 #include "engine/save_files.h"
 #include "frontend/save_list.h"
 #include "inventory/checklist.h"
+#include "inventory/help_page.h"
 #include "inventory/hud.h"
 #include "inventory/inventory.h"
 #include "world/game_session.h"
+#include "world/generator.h"
 #include "world/mission_end.h"
+#include "world/player.h"
 
 #include <cmath>
 #include <optional>
 
 namespace {
 
-constexpr int loadUnits = 74;  // the loading screen's total while a game loads
+// A new game or a load: no ending under way, every window and side page closed.
+void resetGameScreens() {
+    gameEnd.endStage = 0;
+    resetInteraction();
+    resetInventoryPanel();
+    resetChecklistPage();
+    resetHelpPage();
+}
+
+void resetSessionForNewGame() {
+    std::string name = session.SaveName;
+    session = GameSession{};
+    session.SaveName = name;
+    const int startingTools[3] = {13, 16, 19};  // one bronze tool of each family
+    for (int slot = 0; slot < 3; slot++) session.Inventory[slot] = startingTools[slot];
+    prepareNewGamePlayer();
+    resetGameScreens();
+}
+
 
 std::string number(long long value) { return std::to_string(value); }
 
@@ -69,7 +91,7 @@ void applySave(const ParsedSave& p) {
 // Everything the file does not hold goes back to rest.
 void restAfterLoad() {
     PlayerState& player = session.player;
-    player.playerY = 400;
+    player.playerY = standingY;
     player.controlEnabled = true;
     player.arrivalBeam = false;
     player.inTransition = false;
@@ -79,11 +101,7 @@ void restAfterLoad() {
     player.playTimerReference = nowMs();
     session.clocks.clockReference = nowMs();
     session.MissionComplete = false;
-    gameEnd.endStage = 0;
-    resetInteraction();
-    resetInventoryPanel();
-    resetChecklistPage();
-    resetHelpPage();
+    resetGameScreens();
     // A game saved while walking out of an area walks out again and comes back into
     // the same saved area: no new area is chosen.
     if (player.playerX >= 980) {
@@ -144,6 +162,23 @@ bool loadGame(const std::string& id) {
     moveSaveToFront(id);
     app.showLoadList = false;
     app.inGame = true;
-    app.loadProgress = loadUnits;
+    app.loadProgress = loadGameLoadUnits;
     return true;
+}
+
+void startNewGame(int64_t seed) {
+    sendMetrics("newgame=true");
+    addLoadProgress(10);
+    resetSessionForNewGame();
+    session.SaveNumber = saveList.NextSaveNumber;
+    saveList.NextSaveNumber++;
+    if (saveList.entries.empty()) saveList.entries.push_back("");
+    saveList.entries[0] = std::to_string(saveList.NextSaveNumber);
+    moveSaveToFront(std::to_string(session.SaveNumber));
+    addLoadProgress(20);
+    startWorld(seed);
+    addLoadProgress(10);
+    saveGame();
+    app.loadProgress = newGameLoadUnits;
+    app.inGame = true;
 }

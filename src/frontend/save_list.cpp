@@ -1,19 +1,11 @@
 // save_list.cpp -- saves/sL.kv: the next save number and the games, most recent first
 #include "frontend/save_list.h"
 
-#include "activities/interaction.h"
 #include "engine/app_state.h"
 #include "engine/clock.h"
 #include "engine/metrics.h"
 #include "engine/save_files.h"
-#include "frontend/save_game.h"
-#include "inventory/checklist.h"
-#include "inventory/hud.h"
-#include "inventory/inventory.h"
 #include "world/game_session.h"
-#include "world/generator.h"
-#include "world/mission_end.h"
-#include "world/player.h"
 
 #include <algorithm>
 #include <optional>
@@ -21,8 +13,6 @@
 SaveList saveList;
 
 namespace {
-
-constexpr int newGameUnits = 63;  // the loading screen's total while a new game is made
 
 void becomeNewPlayer() {
     saveList.NextSaveNumber = 0;
@@ -43,20 +33,6 @@ int highestListedGame() {
         if (isDecimalId(saveList.entries[i]))
             highest = std::max(highest, parseInt(saveList.entries[i]).value_or(0));
     return highest;
-}
-
-void resetSessionForNewGame() {
-    std::string name = session.SaveName;
-    session = GameSession{};
-    session.SaveName = name;
-    const int startingTools[3] = {13, 16, 19};  // one bronze tool of each family
-    for (int slot = 0; slot < 3; slot++) session.Inventory[slot] = startingTools[slot];
-    prepareNewGamePlayer();
-    gameEnd.endStage = 0;
-    resetInteraction();
-    resetInventoryPanel();
-    resetChecklistPage();
-    resetHelpPage();
 }
 
 }  // namespace
@@ -91,23 +67,6 @@ void moveSaveToFront(const std::string& id) {
     e.erase(std::remove(e.begin() + 1, e.end(), id), e.end());
     e.insert(e.begin() + 1, id);
     writeSaveList();
-}
-
-void startNewGame(int64_t seed) {
-    sendMetrics("newgame=true");
-    addLoadProgress(10);
-    resetSessionForNewGame();
-    session.SaveNumber = saveList.NextSaveNumber;
-    saveList.NextSaveNumber++;
-    if (saveList.entries.empty()) saveList.entries.push_back("");
-    saveList.entries[0] = std::to_string(saveList.NextSaveNumber);
-    moveSaveToFront(std::to_string(session.SaveNumber));
-    addLoadProgress(20);
-    startWorld(seed);
-    addLoadProgress(10);
-    saveGame();
-    app.loadProgress = newGameUnits;
-    app.inGame = true;
 }
 
 void deleteSave(const std::string& id) {

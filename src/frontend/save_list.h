@@ -14,7 +14,6 @@ extern SaveList saveList;
 
 void loadSaveList();
 void writeSaveList();
-void startNewGame(int64_t seed);       // -1 for a random seed
 void deleteSave(const std::string& id);
 void moveSaveToFront(const std::string& id);  // the id becomes entry 1; the list is written
 void tutorialCompleted();

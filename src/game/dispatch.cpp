@@ -9,6 +9,7 @@
 #include "frontend/menus.h"
 #include "frontend/new_game.h"
 #include "inventory/checklist.h"
+#include "inventory/help_page.h"
 #include "inventory/hud.h"
 #include "inventory/inventory.h"
 #include "tutorial/tutorial.h"

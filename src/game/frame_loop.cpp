@@ -129,8 +129,6 @@ void followWindowFocus() {
 
 namespace {
 
-const char* cloudNames[5] = {"cloud 1", "cloud 2", "cloud 3", "cloud 4", "cloud 5"};
-
 bool stormy() { return session.clocks.rainClock > 5.0; }
 
 // A recycled cloud comes back from the right; during a shower in a game it comes

@@ -11,7 +11,10 @@
 #include "engine/sound.h"
 #include "engine/toolkit.h"
 #include "frontend/high_scores.h"
+#include "inventory/checklist.h"
 #include "inventory/hud.h"
+#include "inventory/inventory.h"
+#include "world/area_objects.h"
 #include "world/game_session.h"
 #include "world/kinds.h"
 #include "world/player.h"
@@ -113,7 +116,7 @@ void rockTheElder() {
         gameEnd.elderSpinChanged = nowMs();
     }
     rotateSprite("elder", gameEnd.elderAngle);
-    drawSprite("elder", 940, 542);
+    drawSprite("elder", elderX, elderY);
 }
 
 // Stage 25: "Congratulations. We will take you home."
@@ -198,6 +201,13 @@ void showMissionComplete() {
 }
 
 }  // namespace
+
+void startGameEnd() {
+    giveWispToEnding();
+    gameEnd.endStage = 1;
+    toggleInventory(true);
+    toggleChecklist(true);
+}
 
 void runGameEnd() {
     if (!session.MissionComplete) return;

@@ -5,8 +5,11 @@
 #include "engine/hooks.h"
 #include "frontend/save_game.h"
 #include "game/dispatch.h"
+#include "game/game_end.h"
+#include "inventory/help_page.h"
 #include "inventory/hud.h"
-#include "tutorial/tutorial.h"
+#include "tutorial/lesson_rules.h"
+#include "tutorial/tutorial_resume.h"
 
 void installGameHooks() {
     hooks.saveGame = saveGame;
@@ -14,5 +17,6 @@ void installGameHooks() {
     hooks.openInteraction = openInteraction;
     hooks.helpOpen = helpOpen;
     hooks.startTutorial = startTutorial;
+    hooks.startMissionEnd = startGameEnd;
     installTutorialRules();
 }

@@ -6,14 +6,12 @@
 #include "engine/hover.h"
 #include "engine/input.h"
 #include "engine/random.h"
+#include "engine/sliding_panel.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
-#include "inventory/help_page.h"
-#include "inventory/inventory.h"
+#include "engine/tooltip.h"
 #include "world/game_session.h"
 #include "world/kinds.h"
-#include "world/mission_end.h"
-#include "world/player.h"
 
 #include <string>
 
@@ -32,18 +30,7 @@ constexpr int checklistHoverBase = 100;  // hover id of kind k is 100 + (k - 1)
 int kindColumn(int k) { return (k - 1) % 3; }
 int kindRow(int k) { return (k - 1) / 3; }
 
-void moveChecklistPage() {
-    ChecklistPage& p = checklistPage;
-    if (p.slideSpeed == 0) return;
-    p.slide += p.slideSpeed;
-    if (p.slideSpeed < 0 && p.slide < pageClosedY + 1) {
-        p.slide = pageClosedY;
-        p.slideSpeed = 0;
-    } else if (p.slideSpeed > 0 && p.slide > pageOpenY - 1) {
-        p.slide = pageOpenY;
-        p.slideSpeed = 0;
-    }
-}
+void moveChecklistPage() { slidePanel(checklistPage.slide, checklistPage.slideSpeed, pageClosedY, pageOpenY); }
 
 void drawChecklistLevels() {
     for (int k = 1; k <= kindCount; k++) {
@@ -64,22 +51,15 @@ int kindUnderPointer() {
 
 // Only over the open page's area, even while the page itself is still sliding.
 void drawChecklistTooltip() {
-    if (!pointerInRectInt(145, 215, 295, 290)) return;
+    if (!pointerOverChecklistPage()) return;
     int k = kindUnderPointer();
     if (!hoverShows(k > 0 ? checklistHoverBase + (k - 1) : -1) || k == 0) return;
     drawTooltipBox(itemName(k), true);
 }
 
-// Every kind at 100: the game-end sequence takes the screen and both side pages close.
-void completeMission() {
-    session.MissionComplete = true;
-    giveWispToEnding();
-    gameEnd.endStage = 1;
-    toggleInventory(true);
-    toggleChecklist(true);
-}
-
 }  // namespace
+
+bool pointerOverChecklistPage() { return pointerInRectInt(145, 215, 295, 290); }
 
 void toggleChecklist(bool closeOnly) {
     ChecklistPage& p = checklistPage;
@@ -118,7 +98,10 @@ void researchItem(int slot) {
     }
     session.Inventory[slot] = 0;
     session.OverallProgress = computeOverallProgress(session.ResearchLevel);
-    if (session.OverallProgress == fullResearch) completeMission();
+    if (session.OverallProgress == fullResearch) {
+        session.MissionComplete = true;
+        startMissionEndNow();  // the ending takes the screen and both side pages close
+    }
     saveGameNow();
 }
 

@@ -10,6 +10,7 @@ struct ChecklistPage {
 
 extern ChecklistPage checklistPage;
 
+bool pointerOverChecklistPage();  // the open page's area, wherever the page has slid
 void toggleChecklist(bool closeOnly);
 void drawChecklistPage();
 void resetChecklistPage();

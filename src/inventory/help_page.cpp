@@ -3,9 +3,9 @@
 
 #include "engine/catalogue.h"
 #include "engine/input.h"
+#include "engine/sliding_panel.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
-#include "inventory/hud.h"
 #include "world/game_session.h"
 #include "world/tutorial_rules.h"
 
@@ -36,18 +36,11 @@ constexpr HelpLine lessons[] = {
     {210, "Saving:", "The game autosaves your progress.", nullptr, 7},
 };
 
-void moveHelpPage() {
-    HelpPage& h = helpPage;
-    if (h.slideSpeed == 0) return;
-    h.slide += h.slideSpeed;
-    if (h.slideSpeed < 0 && h.slide < -264) {
-        h.slide = -265;
-        h.slideSpeed = 0;
-    } else if (h.slideSpeed > 0 && h.slide > 334) {
-        h.slide = 335;
-        h.slideSpeed = 0;
-    }
-}
+constexpr int pageSpeed = 50;       // px per step
+constexpr int pageOpenY = 335;      // page centre y when fully open
+constexpr int pageClosedY = -265;   // ... and when fully closed
+
+void moveHelpPage() { slidePanel(helpPage.slide, helpPage.slideSpeed, pageClosedY, pageOpenY); }
 
 void helpText(const std::string& text, int x, int y, int alpha = 255) {
     label(uiFont, 17, sf::Color(0, 0, 0, alpha), AlignLeft, text, x, y);
@@ -84,13 +77,13 @@ bool toggleHelp(bool closeOnly) {
     if (helpPage.open) {
         playSound("menu slide", true);
         helpPage.open = false;
-        helpPage.slideSpeed = -50;
+        helpPage.slideSpeed = -pageSpeed;
         return true;
     }
     if (!closeOnly) {
         playSound("menu slide", true);
         helpPage.open = true;
-        helpPage.slideSpeed = 50;
+        helpPage.slideSpeed = pageSpeed;
     }
     return false;
 }

@@ -9,6 +9,7 @@
 #include "engine/input.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
+#include "engine/tooltip.h"
 #include "inventory/checklist.h"
 #include "inventory/help_page.h"
 #include "inventory/inventory.h"
@@ -79,20 +80,6 @@ void stopWorldSounds() {
 
 }  // namespace
 
-void drawTooltipBox(const std::string& text, bool toTheRight) {
-    sf::Text measure(sf::String(text), uiFont, 18);
-    int width = static_cast<int>(measure.getLocalBounds().width) + 10;
-    int x = pointer.pointerX, y = pointer.pointerY;
-    setFill(50, 50, 50, 200);
-    if (toTheRight) {
-        fillBarFromLeft(x + 10, y + 12, 25, width);
-        label(uiFont, 18, sf::Color::White, AlignLeft, text, x + 15, y);
-    } else {
-        fillBarFromLeft(x - width - 5, y + 12, 25, width);
-        label(uiFont, 18, sf::Color::White, AlignRight, text, x - 10, y);
-    }
-}
-
 std::string hudTimeText() {
     if (!helpOpen() && app.windowFocused) return TimerText(session.player.PlayTimer);
     return "Paused";
@@ -112,8 +99,7 @@ void leaveGame() {
     playSound("exit", true);
     stopWorldSounds();
     restorePlayerVolumes();
-    for (const char* cloud : {"cloud 1", "cloud 2", "cloud 3", "cloud 4", "cloud 5"})
-        colourSprite(cloud, sf::Color(255, 255, 255, 255));
+    for (const char* cloud : cloudNames) colourSprite(cloud, sf::Color(255, 255, 255, 255));
     app.showMainMenu = true;
     app.inGame = false;
     session.player.controlEnabled = false;
@@ -123,10 +109,14 @@ void leaveGame() {
 
 // A touch on the bar or on an open page is used up: touching the HUD never walks.
 void markHudTapsUsed() {
-    bool onBar = pointerInRect(500, 35, 1000, 70);
-    bool onChecklist = checklistPage.open && pointerInRect(145, 215, 295, 290);
-    bool onInventory = inventoryPanel.open && pointerInRect(900, 200, 200, 260);
-    if (onBar || onChecklist || onInventory) tapPending = false;
+    if (pointerOnBarOrOpenPage()) tapPending = false;
+}
+
+bool pointerOnBarOrOpenPage() {
+    bool onBar = pointerInRectInt(500, 35, 1000, 70);
+    bool onChecklist = checklistPage.open && pointerOverChecklistPage();
+    bool onInventory = inventoryPanel.open && pointerInRectInt(900, 200, 200, 260);
+    return onBar || onChecklist || onInventory;
 }
 
 void handleGameClick() {

@@ -8,10 +8,11 @@
 #include "engine/hover.h"
 #include "engine/input.h"
 #include "engine/random.h"
+#include "engine/sliding_panel.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
+#include "engine/tooltip.h"
 #include "inventory/checklist.h"
-#include "inventory/help_page.h"
 #include "world/game_session.h"
 #include "world/interaction_state.h"
 #include "world/kinds.h"
@@ -52,18 +53,7 @@ bool arriving(int slot) { return interaction.newItemMarks[slot]; }
 bool settledItem(int slot) { return session.Inventory[slot] != 0 && !arriving(slot); }
 
 // [SECTION] Layers, in drawing order
-void moveInventoryPanel() {
-    InventoryPanel& p = inventoryPanel;
-    if (p.slideSpeed == 0) return;
-    p.slide += p.slideSpeed;
-    if (p.slideSpeed < 0 && p.slide < panelClosedY + 1) {
-        p.slide = panelClosedY;
-        p.slideSpeed = 0;
-    } else if (p.slideSpeed > 0 && p.slide > panelOpenY - 1) {
-        p.slide = panelOpenY;
-        p.slideSpeed = 0;
-    }
-}
+void moveInventoryPanel() { slidePanel(inventoryPanel.slide, inventoryPanel.slideSpeed, panelClosedY, panelOpenY); }
 
 // Research and trash are refused while the interaction window is on screen.
 void drawPanel() {
@@ -204,6 +194,12 @@ void beginInventoryDrag() {
 }
 
 void resetInventoryPanel() { inventoryPanel = InventoryPanel{}; }
+
+bool bagHolds(int item) {
+    for (int slot = 0; slot < slotCount; slot++)
+        if (session.Inventory[slot] == item) return true;
+    return false;
+}
 
 int firstEmptySlot() {
     for (int slot = 0; slot < slotCount; slot++)

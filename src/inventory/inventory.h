@@ -17,5 +17,6 @@ void toggleInventory(bool closeOnly);
 void drawInventoryPanel();
 void beginInventoryDrag();     // a press on the open, resting panel
 void resetInventoryPanel();    // a new game or a load: the panel is closed and still
+bool bagHolds(int item);       // some slot holds this item
 int firstEmptySlot();          // -1 when every slot holds an item
 void takeItem(int item);       // empties the lowest slot holding it

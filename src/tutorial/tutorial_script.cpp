@@ -1,5 +1,5 @@
 // tutorial_script.cpp -- what the elder says at each step, and which steps wait for Enter
-#include "tutorial/tutorial.h"
+#include "tutorial/tutorial_script.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,19 +1,21 @@
 // tutorial_speech.cpp -- the elder in the corner, its speech bubble with wrapped lines,
 // the "continue" prompt and the bobbing arrow that points at what a lesson is about
-#include "tutorial/tutorial.h"
+#include "tutorial/tutorial_speech.h"
 
 #include "engine/catalogue.h"
 #include "engine/clock.h"
 #include "engine/input.h"
 #include "engine/random.h"
 #include "engine/toolkit.h"
+#include "tutorial/tutorial_script.h"
+#include "tutorial/tutorial_state.h"
+#include "world/area_objects.h"
 #include "world/game_session.h"
 
 #include <sstream>
 
 namespace {
 
-constexpr int elderX = 940, elderY = 542;
 constexpr int elderSpinChangeMs = 2000;
 constexpr int msPerCharacter = 16;   // reading time the elder allows per character
 constexpr int promptExtraMs = 500;   // ...plus this, before Enter moves on

@@ -61,6 +61,9 @@ std::string itemName(int item) { return item >= 1 && item <= 21 ? itemNames[item
 std::string itemTextureName(int item) { return "item " + std::to_string(item); }
 
 bool isGatherable(int kind) { return kind >= 1 && kind <= 9; }
+bool isTree(int kind) { return kind >= BirchTree && kind <= OakTree; }
+bool isRock(int kind) { return kind >= BronzeRock && kind <= TitaniumRock; }
+bool isPond(int kind) { return kind >= BassPond && kind <= TroutPond; }
 
 int currentTool(int kind, const int inventory[9]) {
     if (!isGatherable(kind)) return 0;

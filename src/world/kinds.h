@@ -32,6 +32,9 @@ std::string itemName(int item);
 std::string itemTextureName(int item);
 
 bool isGatherable(int kind);                            // trees, rocks and ponds
+bool isTree(int kind);                                  // Birch, Pine, Oak
+bool isRock(int kind);                                  // Bronze, Iron, Titanium
+bool isPond(int kind);                                  // Bass, Salmon, Trout
 int currentTool(int kind, const int inventory[9]);      // best tool of the family carried; 0 = Wood
 int toolAdvantage(int tool, int kind);                  // tool tier - object tier, -3..2
 std::string currentToolName(int kind, int tool);

@@ -32,7 +32,6 @@ constexpr int driftInSpeed = 7;       // px per step while the screen lightens
 constexpr int blackMomentX = 1100;    // the wisp is gone and the screen fully black
 constexpr int spinChangeMs = 3000;    // the spin speed changes this often
 constexpr int beamX = 100;            // the arrival beam comes down at this x
-constexpr int standingY = 400;        // playerY of a wisp on the ground
 constexpr int timerLagCatchUpMs = 30000;  // lag beyond this is counted at once
 
 // ---------------------------------------------------------------------------

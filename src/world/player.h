@@ -21,4 +21,6 @@ void onTap(int x);            // touch: walk to an object, off the right edge, o
 void resetPlayTimerReference();
 void resetWispMotion();       // tests boot the program repeatedly
 void prepareNewGamePlayer();  // the wisp's new-game state: high above, the beam about to come
+constexpr int standingY = 400;  // playerY of a wisp on the ground
+
 void giveWispToEnding();      // the mission is complete: the ending moves the wisp from now on

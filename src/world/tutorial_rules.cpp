@@ -44,3 +44,26 @@ bool tutorialTakesExit() {
 bool tutorialMayThrowAway() {
     return !tutorialAnswers() || (tutorialRules.mayThrowAway && tutorialRules.mayThrowAway());
 }
+
+double gainInLesson(int kind, double usual) {
+    return tutorialAnswers() && tutorialRules.fixedGain ? tutorialRules.fixedGain(kind) : usual;
+}
+
+int rockForCircle(int rock) {
+    return tutorialAnswers() && tutorialRules.lessonRock ? tutorialRules.lessonRock() : rock;
+}
+
+CircleMoves circleMovesInLesson(CircleMoves usual) {
+    return tutorialAnswers() && tutorialRules.circleMoves ? tutorialRules.circleMoves() : usual;
+}
+
+bool choiceAllowed(int kind, int choice, bool usual) {
+    if (!tutorialAnswers()) return usual;
+    return tutorialRules.mayChoose && tutorialRules.mayChoose(kind, choice);
+}
+
+std::string lentToolName(int kind) {
+    return tutorialAnswers() && tutorialRules.lentToolName ? tutorialRules.lentToolName(kind) : "";
+}
+
+bool lessonHoldsWindow() { return tutorialAnswers() && (!tutorialRules.holdsWindow || tutorialRules.holdsWindow()); }

@@ -3,6 +3,7 @@
 #include "activities/fire_pit.h"
 #include "activities/interaction.h"
 #include "engine/sound.h"
+#include "inventory/help_page.h"
 #include "inventory/hud.h"
 #include "support/harness.h"
 #include "world/game_session.h"

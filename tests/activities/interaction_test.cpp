@@ -6,6 +6,7 @@
 #include "engine/platform.h"
 #include "engine/sound.h"
 #include "inventory/checklist.h"
+#include "inventory/help_page.h"
 #include "inventory/hud.h"
 #include "inventory/inventory.h"
 #include "world/kinds.h"

@@ -6,6 +6,7 @@
 #include "engine/sound.h"
 #include "frontend/save_game.h"
 #include "inventory/checklist.h"
+#include "inventory/help_page.h"
 #include "inventory/hud.h"
 #include "inventory/inventory.h"
 #include "support/harness.h"

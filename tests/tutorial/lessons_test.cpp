@@ -1,6 +1,7 @@
 // lessons_test.cpp -- the hands-on lessons: opening only the lesson's object, chopping,
 // burning the fish, and researching only a Cooked Bass
 #include "activities/activity_helpers.h"
+#include "inventory/help_page.h"
 #include "tutorial_play.h"
 
 #include "activities/fire_pit.h"

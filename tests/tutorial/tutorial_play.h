@@ -7,6 +7,10 @@
 #include "frontend/save_list.h"
 #include "support/harness.h"
 #include "tutorial/tutorial.h"
+#include "tutorial/tutorial_file.h"
+#include "tutorial/tutorial_resume.h"
+#include "tutorial/tutorial_script.h"
+#include "tutorial/tutorial_speech.h"
 #include "world/game_session.h"
 
 #include <gtest/gtest.h>

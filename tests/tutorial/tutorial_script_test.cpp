@@ -1,5 +1,9 @@
 // tutorial_script_test.cpp -- the elder's speeches and how they are wrapped in the bubble
 #include "tutorial/tutorial.h"
+#include "tutorial/tutorial_file.h"
+#include "tutorial/tutorial_resume.h"
+#include "tutorial/tutorial_script.h"
+#include "tutorial/tutorial_speech.h"
 
 #include "engine/toolkit.h"
 #include "support/harness.h"
