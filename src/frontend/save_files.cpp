@@ -1,17 +1,27 @@
 // save_files.cpp -- one lock, temporary files and renames: saves are never torn
 #include "frontend/save_files.h"
 
+#include <atomic>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
+#include <iostream>
 #include <mutex>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-std::mutex savesMutex;  // every writer of a file under saves/ holds it
+std::mutex savesMutex;                   // every writer of a file under saves/ holds it
+// Files whose last write failed, under the lock; never destroyed, because the metrics
+// worker may still write while the program exits.
+std::set<std::string>& failingFiles = *new std::set<std::string>;
+std::atomic<bool> progressFailing{false};// one of them holds progress (not the report queue)
 
 std::string pathOf(const std::string& name) { return "saves/" + name; }
 
@@ -25,51 +35,142 @@ bool writeAll(int fd, const std::string& data) {
     }
     return true;
 }
+
+// A renamed file only survives a power cut once the folder holding it is on disk too.
+bool syncSavesFolder() {
+    int fd = ::open("saves", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+// Under the lock: remember the outcome, and tell the player's terminal why.
+void noteOutcome(const std::string& name, bool ok, int error) {
+    bool wasFailing = failingFiles.count(name) > 0;
+    if (ok) failingFiles.erase(name);
+    else failingFiles.insert(name);
+    if (!ok) std::cerr << "Thornvale: could not save " << pathOf(name) << ": " << std::strerror(error) << std::endl;
+    else if (wasFailing) std::cerr << "Thornvale: " << pathOf(name) << " saved again" << std::endl;
+    bool progress = false;
+    for (const std::string& file : failingFiles) progress = progress || file != "mT.kv";
+    progressFailing = progress;
+}
+
+// Under the lock: write the temporary file, sync it, rename it over the old one.
+int replaceLocked(const std::string& name, const std::string& data) {
+    ensureSavesFolder();
+    std::string target = pathOf(name), temporary = target + ".tmp";
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return errno;
+    int error = writeAll(fd, data) && ::fsync(fd) == 0 ? 0 : errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        return error;
+    }
+    return syncSavesFolder() ? 0 : errno;
+}
+
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::string data;
+    for (const std::string& line : lines) data += line + "\n";
+    return data;
+}
+
+// Lines of a CR LF file lose their CRs; a lone CR elsewhere is part of its line.
+std::optional<std::vector<std::string>> readLocked(const std::string& name) {
+    std::ifstream in(pathOf(name), std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::string> lines;
+    std::string line;
+    bool allCrLf = true;
+    while (std::getline(in, line)) {
+        allCrLf = allCrLf && !line.empty() && line.back() == '\r';
+        lines.push_back(line);
+    }
+    if (allCrLf)
+        for (std::string& each : lines) each.pop_back();
+    return lines;
+}
+
 }  // namespace
 
 void ensureSavesFolder() { ::mkdir("saves", 0755); }
 
 bool replaceSavesFile(const std::string& name, const std::vector<std::string>& lines) {
-    std::string data;
-    for (const std::string& line : lines) data += line + "\n";
+    std::string data = joinLines(lines);
     std::lock_guard<std::mutex> lock(savesMutex);
-    ensureSavesFolder();
-    std::string target = pathOf(name), temporary = target + ".tmp";
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    bool written = writeAll(fd, data) && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+    int error = replaceLocked(name, data);
+    noteOutcome(name, error == 0, error);
+    return error == 0;
 }
 
+// One write with O_APPEND adds the whole line or nothing; a line left unfinished by
+// a power cut is closed first, so the new one never runs into it.
 bool appendSavesLine(const std::string& name, const std::string& line) {
     std::lock_guard<std::mutex> lock(savesMutex);
     ensureSavesFolder();
-    std::ofstream out(pathOf(name), std::ios::app);
-    if (!out) return false;
-    out << line << '\n';
-    return static_cast<bool>(out.flush());
+    int fd = ::open(pathOf(name).c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    int error = fd < 0 ? errno : 0;
+    if (fd >= 0) {
+        char last = '\n';
+        off_t size = ::lseek(fd, 0, SEEK_END);
+        if (size > 0 && ::pread(fd, &last, 1, size - 1) != 1) last = '\n';
+        std::string data = (last == '\n' ? "" : "\n") + line + "\n";
+        if (!writeAll(fd, data) || ::fsync(fd) != 0) error = errno;
+        ::close(fd);
+    }
+    noteOutcome(name, error == 0, error);
+    return error == 0;
+}
+
+bool removeSavesLines(const std::string& name, const std::vector<std::string>& lines) {
+    std::lock_guard<std::mutex> lock(savesMutex);
+    auto kept = readLocked(name);
+    if (!kept) return true;  // nothing waits any more
+    for (const std::string& line : lines) {
+        for (auto it = kept->begin(); it != kept->end(); ++it) {
+            if (*it != line) continue;
+            kept->erase(it);
+            break;
+        }
+    }
+    if (kept->empty()) return std::remove(pathOf(name).c_str()) == 0 && syncSavesFolder();
+    int error = replaceLocked(name, joinLines(*kept));
+    noteOutcome(name, error == 0, error);
+    return error == 0;
 }
 
 bool removeSavesFile(const std::string& name) {
     std::lock_guard<std::mutex> lock(savesMutex);
-    return std::remove(pathOf(name).c_str()) == 0;
+    return std::remove(pathOf(name).c_str()) == 0 && syncSavesFolder();
 }
 
-std::optional<std::vector<std::string>> readSavesFile(const std::string& name) {
-    std::ifstream in(pathOf(name), std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
+bool keepDamagedFile(const std::string& name) {
+    std::lock_guard<std::mutex> lock(savesMutex);
+    return ::rename(pathOf(name).c_str(), pathOf(name + ".bad").c_str()) == 0 && syncSavesFolder();
+}
+
+bool savesFailing() { return progressFailing; }
+
+std::optional<std::vector<std::string>> readSavesFile(const std::string& name) { return readLocked(name); }
+
+std::vector<GameFile> gameFilesOnDisk() {
+    std::vector<GameFile> games;
+    DIR* dir = ::opendir("saves");
+    if (!dir) return games;
+    while (dirent* entry = ::readdir(dir)) {
+        std::string file = entry->d_name;
+        if (file.size() < 4 || file.compare(file.size() - 3, 3, ".kv") != 0) continue;
+        std::string id = file.substr(0, file.size() - 3);
+        struct stat info;
+        if (!isDecimalId(id) || ::stat(pathOf(file).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+        games.push_back({*parseInt(id), info.st_mtime});
     }
-    return lines;
+    ::closedir(dir);
+    return games;
 }
 
 std::optional<int> parseInt(const std::string& text) {
@@ -86,13 +187,13 @@ std::optional<double> parseDouble(const std::string& text) {
     char* end = nullptr;
     errno = 0;
     double value = std::strtod(start, &end);
-    if (end == start || errno == ERANGE) return std::nullopt;
+    if (end == start || errno == ERANGE || !std::isfinite(value)) return std::nullopt;
     return value;
 }
 
 bool isDecimalId(const std::string& text) {
-    if (text.empty() || text.size() > 10) return false;
+    if (text.empty() || text.size() > 10 || text[0] == '0') return false;
     for (char c : text)
         if (c < '0' || c > '9') return false;
-    return true;
+    return parseInt(text).has_value();
 }
