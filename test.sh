@@ -14,6 +14,8 @@ export ALSOFT_DRIVERS=null LP_NUM_THREADS=0
 status=0
 ctest --test-dir "$BUILD_DIR" --output-on-failure -j 2 --timeout 300 || status=1
 "$THORNVALE_ROOT/tests/smoke/smoke_test.sh" "$BUILD_DIR" || status=1
+"$THORNVALE_ROOT/tests/soak/kill_soak.sh" "$BUILD_DIR" 50 || status=1
+"$THORNVALE_ROOT/tests/fuzz/run_fuzz.sh" 20 || status=1
 if [ "${THORNVALE_TSAN:-1}" = 1 ]; then
   "$THORNVALE_ROOT/tests/tsan.sh" || status=1
 fi

@@ -12,6 +12,7 @@ PACKAGES=(
   librsvg2-bin sox libsox-fmt-all fluidsynth fluid-soundfont-gm vorbis-tools
   fonts-comfortaa fonts-sil-andika
   xvfb x11-utils xdotool python3-xlib
+  clang libclang-rt-14-dev
 )
 
 install_missing_packages() {

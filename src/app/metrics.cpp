@@ -74,9 +74,7 @@ void workerLoop() {
     }
 }
 
-// Closing the game gives a report on its way a moment to arrive; whatever is not
-// delivered by then waits in saves/mT.kv.
-void waitBrieflyAtExit() { waitForMetrics(closingWaitMs); }
+void closeMetricsAtExit() { closeMetrics(); }
 
 void enqueue(Report report) {
     MetricsWorker& w = worker();
@@ -84,7 +82,7 @@ void enqueue(Report report) {
     if (!w.started) {
         w.started = true;
         std::thread(workerLoop).detach();
-        std::atexit(waitBrieflyAtExit);
+        std::atexit(closeMetricsAtExit);
     }
     w.queue.push_back(std::move(report));
     w.wake.notify_all();
@@ -137,6 +135,10 @@ void setMetricsTransport(MetricsTransport transport) {
     std::lock_guard<std::mutex> lock(w.mutex);
     w.transport = transport;
 }
+
+// Closing the game gives a report on its way a moment to arrive; whatever is not
+// delivered by then waits in saves/mT.kv.
+bool closeMetrics() { return waitForMetrics(closingWaitMs); }
 
 bool waitForMetrics(int timeoutMs) {
     MetricsWorker& w = worker();

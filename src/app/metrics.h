@@ -14,6 +14,7 @@ void flushMetricsQueue();                     // start-up: resend what could not
 // The server, 127.0.0.1 port 80 unless a test points the reports at its own stub.
 void setMetricsServer(const std::string& host, unsigned short port);
 bool waitForMetrics(int timeoutMs);           // until every queued report was handled
+bool closeMetrics();  // at exit: about a second at most; false when reports were left waiting
 
 // A test's stand-in for the network: returns the HTTP status for GET target (0: no
 // reply). Null sends for real.

@@ -11,19 +11,22 @@
 #include <fcntl.h>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <mutex>
-#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-std::mutex savesMutex;                   // every writer of a file under saves/ holds it
-// Files whose last write failed, under the lock; never destroyed, because the metrics
-// worker may still write while the program exits.
-std::set<std::string>& failingFiles = *new std::set<std::string>;
-std::atomic<bool> progressFailing{false};// one of them holds progress (not the report queue)
+std::mutex savesMutex;  // every writer of a file under saves/ holds it
+// Progress files whose last write failed, with what they should hold, under the lock;
+// they are written again at the next save. Never destroyed: the metrics worker may
+// still write while the program exits.
+std::map<std::string, std::string>& pendingWrites = *new std::map<std::string, std::string>;
+std::atomic<bool> progressFailing{false};  // pendingWrites is not empty
 
 std::string pathOf(const std::string& name) { return "saves/" + name; }
+
+int lastError() { return errno != 0 ? errno : EIO; }
 
 bool writeAll(int fd, const std::string& data) {
     size_t done = 0;
@@ -45,32 +48,45 @@ bool syncSavesFolder() {
     return synced;
 }
 
-// Under the lock: remember the outcome, and tell the player's terminal why.
-void noteOutcome(const std::string& name, bool ok, int error) {
-    bool wasFailing = failingFiles.count(name) > 0;
-    if (ok) failingFiles.erase(name);
-    else failingFiles.insert(name);
-    if (!ok) std::cerr << "Thornvale: could not save " << pathOf(name) << ": " << std::strerror(error) << std::endl;
-    else if (wasFailing) std::cerr << "Thornvale: " << pathOf(name) << " saved again" << std::endl;
-    bool progress = false;
-    for (const std::string& file : failingFiles) progress = progress || file != "mT.kv";
-    progressFailing = progress;
+void reportFailure(const std::string& name, int error) {
+    std::cerr << "Thornvale: could not save " << pathOf(name) << ": " << std::strerror(error) << std::endl;
+}
+
+// Under the lock: remember a progress file that still waits to be written, and tell the
+// player's terminal why.
+void noteOutcome(const std::string& name, const std::string& data, int error) {
+    bool wasPending = pendingWrites.erase(name) > 0;
+    if (error != 0) {
+        reportFailure(name, error);
+        if (name != "mT.kv") pendingWrites[name] = data;
+    } else if (wasPending) {
+        std::cerr << "Thornvale: " << pathOf(name) << " saved again" << std::endl;
+    }
+    progressFailing = !pendingWrites.empty();
 }
 
 // Under the lock: write the temporary file, sync it, rename it over the old one.
 int replaceLocked(const std::string& name, const std::string& data) {
+    errno = 0;
     ensureSavesFolder();
     std::string target = pathOf(name), temporary = target + ".tmp";
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return errno;
-    int error = writeAll(fd, data) && ::fsync(fd) == 0 ? 0 : errno;
-    if (::close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+    if (fd < 0) return lastError();
+    int error = writeAll(fd, data) && ::fsync(fd) == 0 ? 0 : lastError();
+    if (::close(fd) != 0 && error == 0) error = lastError();
+    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = lastError();
     if (error != 0) {
         ::unlink(temporary.c_str());
         return error;
     }
-    return syncSavesFolder() ? 0 : errno;
+    return syncSavesFolder() ? 0 : lastError();
+}
+
+// Under the lock: every earlier failed write but this file's is tried again.
+void retryPendingWrites(const std::string& except) {
+    std::vector<std::pair<std::string, std::string>> waiting(pendingWrites.begin(), pendingWrites.end());
+    for (const auto& [name, data] : waiting)
+        if (name != except) noteOutcome(name, data, replaceLocked(name, data));
 }
 
 std::string joinLines(const std::vector<std::string>& lines) {
@@ -102,8 +118,9 @@ void ensureSavesFolder() { ::mkdir("saves", 0755); }
 bool replaceSavesFile(const std::string& name, const std::vector<std::string>& lines) {
     std::string data = joinLines(lines);
     std::lock_guard<std::mutex> lock(savesMutex);
+    retryPendingWrites(name);
     int error = replaceLocked(name, data);
-    noteOutcome(name, error == 0, error);
+    noteOutcome(name, data, error);
     return error == 0;
 }
 
@@ -112,17 +129,18 @@ bool replaceSavesFile(const std::string& name, const std::vector<std::string>& l
 bool appendSavesLine(const std::string& name, const std::string& line) {
     std::lock_guard<std::mutex> lock(savesMutex);
     ensureSavesFolder();
+    errno = 0;
     int fd = ::open(pathOf(name).c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-    int error = fd < 0 ? errno : 0;
+    int error = fd < 0 ? lastError() : 0;
     if (fd >= 0) {
         char last = '\n';
         off_t size = ::lseek(fd, 0, SEEK_END);
         if (size > 0 && ::pread(fd, &last, 1, size - 1) != 1) last = '\n';
         std::string data = (last == '\n' ? "" : "\n") + line + "\n";
-        if (!writeAll(fd, data) || ::fsync(fd) != 0) error = errno;
+        if (!writeAll(fd, data) || ::fsync(fd) != 0) error = lastError();
         ::close(fd);
     }
-    noteOutcome(name, error == 0, error);
+    if (error != 0) reportFailure(name, error);
     return error == 0;
 }
 
@@ -139,12 +157,14 @@ bool removeSavesLines(const std::string& name, const std::vector<std::string>& l
     }
     if (kept->empty()) return std::remove(pathOf(name).c_str()) == 0 && syncSavesFolder();
     int error = replaceLocked(name, joinLines(*kept));
-    noteOutcome(name, error == 0, error);
+    if (error != 0) reportFailure(name, error);
     return error == 0;
 }
 
 bool removeSavesFile(const std::string& name) {
     std::lock_guard<std::mutex> lock(savesMutex);
+    pendingWrites.erase(name);  // a deleted file is never brought back by a retry
+    progressFailing = !pendingWrites.empty();
     return std::remove(pathOf(name).c_str()) == 0 && syncSavesFolder();
 }
 

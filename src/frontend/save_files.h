@@ -9,7 +9,8 @@
 // over the old file and flushes the folder, under one lock shared by every writer,
 // so a crash, a power cut or a second thread never leaves a torn or interleaved file.
 // Creates saves/ if it is missing. Returns false (and leaves the old file) when
-// anything fails; the failure is reported (see savesFailing).
+// anything fails; the failure goes to standard error with its reason, and the file is
+// written again at the next write of any file under saves/ (see savesFailing).
 bool replaceSavesFile(const std::string& name, const std::vector<std::string>& lines);
 // Adds one whole line at the end of saves/<name>, in a single write.
 bool appendSavesLine(const std::string& name, const std::string& line);
@@ -32,8 +33,8 @@ struct GameFile {
 };
 std::vector<GameFile> gameFilesOnDisk();
 
-// True while the last write of some progress file under saves/ failed. A failure is
-// written to standard error with its reason; a later successful write clears it.
+// True while some progress file under saves/ (any but the report queue) still waits
+// to be written after a failed write.
 bool savesFailing();
 
 // Parses like std::stoi: leading white space, an optional sign, digits, trailing
