@@ -102,15 +102,16 @@ void abandonLoad() {
 
 }  // namespace
 
-// The clocks are cut toward zero; a day that has reached its end is saved as the new
-// day it is about to become. Every value stays inside the range the loader accepts.
+// Every value is saved as a load will take it back: the clocks cut toward zero, a day
+// that has reached its end as the new day it is about to become, a wisp left of 50
+// (past the left limit, or drifting in) at 50, and each inside the range the loader accepts.
 std::vector<std::string> saveLines() {
     const GameSession& s = session;
     std::vector<long long> values;  // lines 2 to 53
     values.push_back(computeOverallProgress(s.ResearchLevel));
     values.push_back(s.world.WorldSeed);
     values.push_back(static_cast<int32_t>(s.world.RunningSeed));
-    values.push_back(s.player.playerX);
+    values.push_back(std::max(50, s.player.playerX));  // a load raises a lower x to 50
     values.push_back(s.player.PlayTimer);
     for (int slot = 0; slot < 3; slot++) values.push_back(s.world.AreaContents[slot]);
     for (int slot = 0; slot < 9; slot++) values.push_back(s.Inventory[slot]);

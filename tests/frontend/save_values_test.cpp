@@ -67,6 +67,9 @@ TEST(SaveValues, EveryValueAtTheEdgesOfItsRangeRoundTrips) {
     expectRoundTrip(h, 3);
     session.clocks.rainClock = -999999999.5;
     expectRoundTrip(h, 4);
+    session.player.playerX = 44;  // one step past the left limit, as walking left can leave it
+    expectRoundTrip(h, 5);
+    EXPECT_EQ(session.player.playerX, 50);
 }
 
 TEST(SaveValues, ADayThatHasJustEndedIsSavedAsTheNewDay) {

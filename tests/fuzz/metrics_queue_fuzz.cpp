@@ -4,6 +4,7 @@
 
 #include "app/cheats.h"
 #include "app/metrics.h"
+#include "app/metrics_http.h"
 #include "frontend/save_files.h"
 
 #include <mutex>

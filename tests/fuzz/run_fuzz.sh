@@ -17,7 +17,8 @@ launcher=()
 command -v ccache > /dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$root" -B "$build" -DTHORNVALE_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
       -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" > /dev/null || exit 1
-cmake --build "$build" --target "${targets[@]}" -j "$(nproc)" || exit 1
+cmake --build "$build" --target "${targets[@]}" -j "$(nproc)" > "$build/build.log" 2>&1 ||
+  { tail -30 "$build/build.log"; exit 1; }
 
 if [ -z "${DISPLAY:-}" ]; then  # the playing target draws
   source "$root/tools/xvfb.sh"
@@ -25,6 +26,8 @@ if [ -z "${DISPLAY:-}" ]; then  # the playing target draws
   trap stop_xvfb EXIT
 fi
 export ALSOFT_DRIVERS=null LP_NUM_THREADS=0
+# The targets' run folders go to memory when they can: each save is synced to disk.
+[ -z "${TMPDIR:-}" ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:handle_abort=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
