@@ -27,7 +27,11 @@ printf '0\n1\n100\n1\n100\n0\n' > "$work/saves/sF.kv"
 { printf 'Soak\n0\n42\n42\n100\n0\n3\n5\n1\n13\n16\n19\n'; for _ in $(seq 13 53); do printf '0\n'; done; } > "$work/saves/1.kv"
 
 press() {  # down, 100 ms, up: a press the pointer thread sees
-  xdotool mousemove --window "$1" "$2" "$3" mousedown 1 sleep 0.1 mouseup 1 2> /dev/null
+  xdotool mousemove --window "$1" "$2" "$3" 2> /dev/null
+  sleep 0.1
+  xdotool mousedown 1 2> /dev/null
+  sleep 0.1
+  xdotool mouseup 1 2> /dev/null
   sleep 0.35
 }
 
@@ -57,8 +61,9 @@ for i in $(seq 1 "$kills"); do
   game=$!
   drive &
   driver=$!
-  # Start-up and menus take a few seconds, each area about five: kill anywhere in between.
-  sleep "$(awk -v r="$RANDOM" 'BEGIN { printf "%.3f", 0.2 + (r / 32767) * 20 }')"
+  # Start-up, menus and the load take about four seconds, then an area is saved about
+  # every five and a half: kill anywhere in the first three areas.
+  sleep "$(awk -v r="$RANDOM" 'BEGIN { printf "%.3f", 0.2 + (r / 32767) * 16 }')"
   kill -9 "$game" 2> /dev/null
   wait "$game" 2> /dev/null
   kill "$driver" 2> /dev/null
@@ -73,5 +78,7 @@ for i in $(seq 1 "$kills"); do
     cp -r "failed/kill-$i" "/tmp/thornvale-soak-failed-$$-$i"
   fi
 done
-echo "kill soak: $kills kills, saves/1.kv rewritten before $saves of them, $failures with a file that did not read back"
+areas=$(sed -n 40p saves/1.kv)
+echo "kill soak: $kills kills, the game saved before $saves of them ($areas area changes saved in all)," \
+     "$failures left a file under saves/ that did not read back"
 [ "$failures" -eq 0 ]
