@@ -36,12 +36,14 @@ for target in "${targets[@]}"; do
   corpus=$build/corpus/$target findings=$build/findings/$target log=$build/logs/$target.log
   rm -rf "$findings"
   mkdir -p "$corpus" "$findings" "$build/logs"
-  "$build/$target" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=4096 -print_final_stats=1 \
-    -artifact_prefix="$findings/" "$corpus" "$root/tests/fuzz/corpus/$target" > "$log" 2>&1
+  TIMEFORMAT='%U %S'
+  { time "$build/$target" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=4096 -print_final_stats=1 \
+      -artifact_prefix="$findings/" "$corpus" "$root/tests/fuzz/corpus/$target" > "$log" 2>&1 ; } 2> "$log.cpu"
   code=$?
+  cpu=$(awk '{ printf "%.0f", $1 + $2 }' "$log.cpu")
   runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || true)
   found=$(find "$findings" -type f | wc -l)
-  echo "$target: ${runs:-?} executions in ${seconds} s, exit $code, $found input(s) kept in $findings"
+  echo "$target: ${runs:-?} executions in ${seconds} s (${cpu} s of CPU), exit $code, $found finding(s) kept in $findings"
   if [ "$code" -ne 0 ] || [ "$found" -ne 0 ]; then
     status=1
     grep -E 'FINDING|ERROR|SUMMARY|runtime error' "$log" | head -20
