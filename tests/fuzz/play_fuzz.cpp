@@ -24,7 +24,10 @@ uint32_t hashOf(const std::string& bytes) {
     return hash;
 }
 
+// As a press on the load screen's row does it.
 bool loadFromList(Harness& h) {
+    clearMenuFlags();
+    app.showLoadList = true;
     raiseLoadingScreen(74);
     bool loaded = loadGame("5");
     for (int i = 0; i < 20 && app.loadingScreenOn; i++) h.step();

@@ -42,7 +42,7 @@ for target in "${targets[@]}"; do
   code=$?
   cpu=$(awk '{ printf "%.0f", $1 + $2 }' "$log.cpu")
   runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || true)
-  found=$(find "$findings" -type f | wc -l)
+  found=$(find "$findings" -type f ! -name 'slow-unit-*' | wc -l)  # slow inputs are kept, not failed
   echo "$target: ${runs:-?} executions in ${seconds} s (${cpu} s of CPU), exit $code, $found finding(s) kept in $findings"
   if [ "$code" -ne 0 ] || [ "$found" -ne 0 ]; then
     status=1
