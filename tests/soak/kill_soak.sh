@@ -12,7 +12,7 @@ smoke=$here/../smoke
 work=$(mktemp -d /tmp/thornvale-soak-XXXXXX)
 game="" driver=""
 cleanup() {
-  [ -n "$driver" ] && kill "$driver" 2> /dev/null
+  [ -n "$driver" ] && kill -- -"$driver" 2> /dev/null
   [ -n "$game" ] && kill -9 "$game" 2> /dev/null
   rm -rf "$work"
 }
@@ -54,6 +54,7 @@ drive() {
 }
 
 cd "$work"
+set -m  # each background job in a process group of its own: the driver goes with its children
 failures=0 saves=0
 for i in $(seq 1 "$kills"); do
   before=$(stat -c %y saves/1.kv 2> /dev/null || echo -)
@@ -66,7 +67,7 @@ for i in $(seq 1 "$kills"); do
   sleep "$(awk -v r="$RANDOM" 'BEGIN { printf "%.3f", 0.2 + (r / 32767) * 16 }')"
   kill -9 "$game" 2> /dev/null
   wait "$game" 2> /dev/null
-  kill "$driver" 2> /dev/null
+  kill -- -"$driver" 2> /dev/null
   wait "$driver" 2> /dev/null
   xdotool keyup d 2> /dev/null
   game="" driver=""
