@@ -12,6 +12,7 @@ set(THORNVALE_CORE_SOURCES
   src/app/input.cpp
   src/app/letterbox.cpp
   src/app/metrics.cpp
+  src/app/metrics_http.cpp
   src/app/platform.cpp
   src/app/pointer_x11.cpp
   src/app/random.cpp
@@ -45,7 +46,9 @@ set(THORNVALE_CORE_SOURCES
   src/frontend/onscreen_keys.cpp
   src/frontend/save_game.cpp
   src/frontend/save_files.cpp
+  src/frontend/save_values.cpp
   src/frontend/save_list.cpp
+  src/frontend/save_notice.cpp
   src/frontend/settings.cpp
   src/frontend/settings_screen.cpp
   src/frontend/title_screen.cpp

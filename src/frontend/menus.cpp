@@ -4,6 +4,7 @@
 #include "app/app_state.h"
 #include "app/clock.h"
 #include "frontend/menu_screens.h"
+#include "frontend/save_notice.h"
 
 MenuState menuState;
 
@@ -37,6 +38,7 @@ const Screen* shownScreen() {
 
 void drawMenuScreens() {
     if (const Screen* screen = shownScreen()) screen->draw();
+    if (!app.inGame && !app.inTutorial) drawSaveNotice();  // the game's HUD shows its own
 }
 
 void onMenuClick() {

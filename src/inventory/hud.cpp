@@ -8,6 +8,7 @@
 #include "app/sound.h"
 #include "app/toolkit.h"
 #include "frontend/save_game.h"
+#include "frontend/save_notice.h"
 #include "inventory/checklist.h"
 #include "inventory/help_page.h"
 #include "inventory/hover.h"
@@ -105,6 +106,7 @@ void drawHud() {
     drawBar();
     drawButtons();
     drawTooltips();
+    drawSaveNotice();
 }
 
 void leaveGame() {

@@ -15,6 +15,7 @@
 #include "app/sound.h"
 #include "app/toolkit.h"
 #include "frontend/save_files.h"
+#include "frontend/save_values.h"
 #include "frontend/save_list.h"
 #include "inventory/checklist.h"
 #include "inventory/hud.h"
@@ -286,7 +287,7 @@ bool readTutorialFile(int (&values)[tutorialSaveLines]) {
     if (!lines || lines->size() < tutorialSaveLines) return false;
     for (int i = 0; i < tutorialSaveLines; i++) {
         auto value = parseInt((*lines)[i]);
-        if (!value) return false;
+        if (!value || !tutorialLineRange(i + 1).holds(*value)) return false;
         values[i] = *value;
     }
     return values[0] >= 0 && values[0] <= lastStep;
