@@ -23,6 +23,8 @@ ctest --test-dir "$BUILD_DIR" --output-on-failure -j 2 --timeout 300 || status=1
 if [ "${THORNVALE_PACKAGE:-1}" = 1 ]; then
   "$THORNVALE_ROOT/tests/package/package_test.sh" "$BUILD_DIR" || status=1
 fi
+"$THORNVALE_ROOT/tests/soak/kill_soak.sh" "$BUILD_DIR" 50 || status=1
+"$THORNVALE_ROOT/tests/fuzz/run_fuzz.sh" 20 || status=1
 if [ "${THORNVALE_TSAN:-1}" = 1 ]; then
   "$THORNVALE_ROOT/tests/tsan.sh" || status=1
 fi

@@ -52,9 +52,10 @@ finish() {
 }
 
 measure() {  # scene seconds
+  [ "$1" = "${1#floor}" ] && kill -USR1 "$app"   # the game's step timer starts its scene figure
   /usr/bin/python3 "$here/measure.py" "$app" "$2" "$XVFB_PID" > "$results/$1.json"
   [ -n "${BENCH_SHOTS:-}" ] && mkdir -p "$BENCH_SHOTS" && \
-    /usr/bin/python3 "$here/screenshot.py" "$BENCH_SHOTS/$1.png" "$(xdotool getwindowname "$window")"
+    /usr/bin/python3 "$smoke/window_shot.py" "$BENCH_SHOTS/$1.png" "$(xdotool getwindowname "$window")" > /dev/null
   return 0
 }
 
@@ -105,39 +106,43 @@ load_saved_game() {
   sleep 2
 }
 
+# The saved game above, opened from the menus: scene, object in the middle place.
+open_saved_game() {
+  dir=$(game_folder "$1")
+  write_save "$dir" "$2"
+  start_game "$1" "$dir" || return 1
+  load_saved_game
+}
+
+end_scene() {  # scene
+  cp "$dir/steps.txt" "$results/$1.steps" 2> /dev/null
+  finish
+}
+
 scene_title() {
-  local dir; dir=$(game_folder title)
+  dir=$(game_folder title)
   printf '1\n' > "$dir/saves/sL.kv"
   start_game title "$dir" || return 1
   sleep 3
   measure title "$seconds"
-  cp "$dir/steps.txt" "$results/title.steps" 2> /dev/null
-  finish
+  end_scene title
 }
 
 scene_busy() {
-  local dir; dir=$(game_folder busy)
-  write_save "$dir" 8
-  start_game busy "$dir" || return 1
-  load_saved_game
+  open_saved_game busy 8 || return 1
   xdotool key space; sleep 1.5      # the salmon pond's window zooms open
   xdotool key e; sleep 1.5          # and the bag slides in
   measure busy "$seconds"
-  cp "$dir/steps.txt" "$results/busy.steps" 2> /dev/null
-  finish
+  end_scene busy
 }
 
 scene_walk() {
-  local dir; dir=$(game_folder walk)
-  write_save "$dir" 0
-  start_game walk "$dir" || return 1
-  load_saved_game
+  open_saved_game walk 0 || return 1
   xdotool keydown d
   measure walk 24                   # 7 px a step: out of this area and across three more
   xdotool keyup d
   [ "$(sed -n 40p "$dir/saves/1.kv")" -ge 6 ] || echo "walk: fewer than three areas crossed" >&2
-  cp "$dir/steps.txt" "$results/walk.steps" 2> /dev/null
-  finish
+  end_scene walk
 }
 
 run_floor floor1 || exit 1

@@ -11,11 +11,13 @@ set(THORNVALE_CORE_SOURCES
   src/engine/input.cpp
   src/engine/letterbox.cpp
   src/engine/metrics.cpp
+  src/engine/metrics_http.cpp
   src/engine/platform.cpp
   src/engine/pointer_x11.cpp
   src/engine/random.cpp
   src/engine/run_folder.cpp
   src/engine/save_files.cpp
+  src/engine/save_notice.cpp
   src/engine/settings.cpp
   src/engine/sliding_panel.cpp
   src/engine/sound.cpp
@@ -52,6 +54,7 @@ set(THORNVALE_CORE_SOURCES
   src/frontend/onscreen_keys.cpp
   src/frontend/save_game.cpp
   src/frontend/save_list.cpp
+  src/frontend/save_values.cpp
   src/frontend/settings_screen.cpp
   src/frontend/title_screen.cpp
   src/tutorial/lesson_rules.cpp

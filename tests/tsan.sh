@@ -12,6 +12,7 @@ cmake --build "$build" --target thornvale_tests -j "$(nproc)"
 export TSAN_OPTIONS="suppressions=$root/tests/tsan.supp halt_on_error=1 exitcode=66 second_deadlock_stack=1"
 export ALSOFT_DRIVERS=null LP_NUM_THREADS=0
 # The tests where threads meet: the real start-up threads, fades, the pointer queue and
-# the loaders. Everything else runs on the one drawing thread by design.
-"$build/thornvale_tests" --gtest_brief=1 --gtest_filter='Threads.*:Sound.*:Input.*:Loading.*:FrameLoop.*'
+# the loaders, the metrics worker and the saves it shares with the game. Everything else
+# runs on the one drawing thread by design.
+"$build/thornvale_tests" --gtest_brief=1 --gtest_filter='Threads.*:Sound.*:Input.*:Loading.*:FrameLoop.*:Metrics.*:SaveFailure.*'
 echo "ThreadSanitizer run finished without a report"

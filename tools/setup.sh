@@ -13,6 +13,7 @@ PACKAGES=(
   fonts-comfortaa fonts-sil-andika
   xvfb x11-utils xdotool python3-xlib
   dpkg-dev file lintian desktop-file-utils appstream man-db
+  clang libclang-rt-14-dev
 )
 
 install_missing_packages() {

@@ -8,6 +8,7 @@
 #include "engine/random.h"
 #include "engine/run_folder.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
@@ -38,6 +39,7 @@ std::condition_variable pendingTaken;  // the main thread made entries of what w
 std::deque<PendingTexture> pending;
 size_t pendingBytes = 0;               // waiting in the queue, bytes
 size_t pendingLimit = SIZE_MAX;        // the loader waits while this much is waiting
+std::deque<std::string> wanted;        // pictures to make in a quiet moment, oldest first
 
 // The pictures of the first screen are made while the loading screen still shows, so
 // the title's first step decodes nothing.
@@ -204,8 +206,27 @@ void clearCatalogue() {
     std::lock_guard<std::mutex> lock(pendingMutex);
     pending.clear();
     pendingBytes = 0;
+    wanted.clear();
     catalogue.sprites.clear();
     catalogue.textures.clear();
+}
+
+void preparePicture(const std::string& name) {
+    auto found = catalogue.sprites.find(name);
+    if (found == catalogue.sprites.end() || !found->second.source) return;
+    if (std::find(wanted.begin(), wanted.end(), name) == wanted.end()) wanted.push_back(name);
+}
+
+bool makePreparedPicture() {
+    while (!wanted.empty()) {
+        std::string name = wanted.front();
+        wanted.pop_front();
+        auto found = catalogue.sprites.find(name);
+        if (found == catalogue.sprites.end() || !found->second.source) continue;
+        makeTexture(found->second, name);
+        return true;
+    }
+    return false;
 }
 
 SpriteEntry& loadedSprite(const std::string& name) {

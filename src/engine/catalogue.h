@@ -48,4 +48,8 @@ void scaleSprite(const std::string& name, double s);
 void rotateSprite(const std::string& name, double degrees);
 SpriteEntry& spriteEntry(const std::string& name);
 SpriteEntry& loadedSprite(const std::string& name);  // with its texture made, as a draw leaves it
+// A picture likely to be shown soon (the close-up of an object in sight) is made while
+// the main loop waits for the next step, so its first showing decodes nothing.
+void preparePicture(const std::string& name);
+bool makePreparedPicture();   // makes one prepared picture; false when none is waiting
 bool catalogueHas(const std::string& name);

@@ -1,29 +1,40 @@
-// metrics.cpp -- HTTP GET reports on a background worker, undelivered ones kept for later
+// metrics.cpp -- HTTP GET reports on a background worker; saves/mT.kv holds each one until
+// the server has taken it
 #include "engine/metrics.h"
 
 #include "engine/cheats.h"
+#include "engine/metrics_http.h"
 #include "engine/save_files.h"
 
-#include <SFML/Network/Http.hpp>
 #include <chrono>
 #include <condition_variable>
+#include <cstdlib>
 #include <deque>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace {
 
-const std::string reportTarget = "/gamemetrics.php?id=qzx7vbn3041tmwrkd8pyh&game=thornvale&";
+constexpr char reportTarget[] = "/gamemetrics.php?id=qzx7vbn3041tmwrkd8pyh&game=thornvale&";
+constexpr size_t joinedReportLimit = 1800;  // one start-up request stays a short URL
+constexpr int closingWaitMs = 1000;         // the most that closing the game waits
 
-// Never destroyed: the worker may still be waiting on it while the program exits.
+struct Report {
+    std::string text;                // what goes after the fixed part of the target
+    std::vector<std::string> lines;  // the lines of saves/mT.kv it delivers
+};
+
+// Never destroyed: the worker may still be sending while the program exits.
 struct MetricsWorker {
     std::mutex mutex;
     std::condition_variable wake;
-    std::deque<std::string> queue;  // reports not sent yet, oldest first
-    bool busy = false;              // a report is being sent
+    std::deque<Report> queue;  // reports not sent yet, oldest first
+    bool busy = false;         // a report is being sent
     bool started = false;
     std::string host = "127.0.0.1";
     unsigned short port = 80;
+    MetricsTransport transport = nullptr;  // a test's stand-in for the network
 };
 
 MetricsWorker& worker() {
@@ -31,19 +42,20 @@ MetricsWorker& worker() {
     return *instance;
 }
 
-// The reply text is the body of a 200 reply, "error" for anything else.
-std::string sendReport(const std::string& report, const std::string& host, unsigned short port) {
-    sf::Http http(host, port);
-    sf::Http::Request request(reportTarget + report, sf::Http::Request::Get);
-    sf::Http::Response response = http.sendRequest(request, sf::seconds(10));
-    return response.getStatus() == sf::Http::Response::Ok ? response.getBody() : "error";
+// A report the server did not take stays in saves/mT.kv for the next start.
+void deliver(const Report& report, const std::string& host, unsigned short port, MetricsTransport transport) {
+    std::string target = reportTarget + encodedQuery(report.text);
+    int status = transport ? transport(host, port, target) : metricsRequestStatus(host, port, target);
+    if (status >= 200 && status <= 299) removeSavesLines("mT.kv", report.lines);
 }
 
 void workerLoop() {
     MetricsWorker& w = worker();
     for (;;) {
-        std::string report, host;
+        Report report;
+        std::string host;
         unsigned short port;
+        MetricsTransport transport;
         {
             std::unique_lock<std::mutex> lock(w.mutex);
             w.wake.wait(lock, [&] { return !w.queue.empty(); });
@@ -52,37 +64,62 @@ void workerLoop() {
             w.busy = true;
             host = w.host;
             port = w.port;
+            transport = w.transport;
         }
-        std::string reply = sendReport(report, host, port);
-        if (reply.rfind("Success", 0) != 0) appendSavesLine("mT.kv", report);
+        deliver(report, host, port, transport);
         std::lock_guard<std::mutex> lock(w.mutex);
         w.busy = false;
         w.wake.notify_all();
     }
 }
 
-}  // namespace
+void closeMetricsAtExit() { closeMetrics(); }
 
-void sendMetrics(const std::string& report) {
-    if (cheats.noPost) return;
+void enqueue(Report report) {
     MetricsWorker& w = worker();
     std::lock_guard<std::mutex> lock(w.mutex);
     if (!w.started) {
         w.started = true;
         std::thread(workerLoop).detach();
+        std::atexit(closeMetricsAtExit);
     }
-    w.queue.push_back(report);
+    w.queue.push_back(std::move(report));
     w.wake.notify_all();
 }
 
+// The waiting lines, oldest first, joined with "&" while they fit one short request.
+Report joinedReport(const std::vector<std::string>& lines) {
+    Report report;
+    for (const std::string& line : lines) {
+        if (!report.text.empty() && report.text.size() + 1 + line.size() > joinedReportLimit) break;
+        report.text += (report.text.empty() ? "" : "&") + line;
+        report.lines.push_back(line);
+    }
+    return report;
+}
+
+}  // namespace
+
+// Written ahead: the report is in saves/mT.kv before it is sent.
+void sendMetrics(const std::string& report) {
+    if (cheats.noPost || !wellFormedReport(report)) return;
+    appendSavesLine("mT.kv", report);
+    enqueue({report, {report}});
+}
+
+// Lines that are not reports the game could have written are dropped from the file.
 void flushMetricsQueue() {
     auto lines = readSavesFile("mT.kv");
     if (!lines) return;
-    std::string joined;
-    for (const std::string& line : *lines) joined += line + "&";
-    if (joined.size() > 1) joined.pop_back();
-    removeSavesFile("mT.kv");  // before the request: a report is never sent twice from the file
-    sendMetrics(joined);
+    std::vector<std::string> waiting;
+    for (const std::string& line : *lines)
+        if (wellFormedReport(line)) waiting.push_back(line);
+    if (cheats.noPost || waiting.empty()) {
+        removeSavesFile("mT.kv");  // with noPost the waiting reports are dropped unsent
+        return;
+    }
+    if (waiting.size() != lines->size()) replaceSavesFile("mT.kv", waiting);
+    enqueue(joinedReport(waiting));
 }
 
 void setMetricsServer(const std::string& host, unsigned short port) {
@@ -91,6 +128,16 @@ void setMetricsServer(const std::string& host, unsigned short port) {
     w.host = host;
     w.port = port;
 }
+
+void setMetricsTransport(MetricsTransport transport) {
+    MetricsWorker& w = worker();
+    std::lock_guard<std::mutex> lock(w.mutex);
+    w.transport = transport;
+}
+
+// Closing the game gives a report on its way a moment to arrive; whatever is not
+// delivered by then waits in saves/mT.kv.
+bool closeMetrics() { return waitForMetrics(closingWaitMs); }
 
 bool waitForMetrics(int timeoutMs) {
     MetricsWorker& w = worker();

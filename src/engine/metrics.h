@@ -1,8 +1,10 @@
 // metrics.h -- the three reports to the metrics server (first start, new game, finished game)
 //
 // Reports go to one background worker that sends them in order, so the game never
-// waits for the network; a report the server does not acknowledge is kept in
-// saves/mT.kv and sent again, joined with the others, at the next start.
+// waits for the network. Each report is written to saves/mT.kv before it is sent and
+// stays there until the server answers with a 2xx status; what waits there is sent
+// again, joined into one request, at the next start. A request waits a few seconds at
+// most, and closing the game waits about a second at most for the worker.
 #pragma once
 #include <string>
 
@@ -12,3 +14,9 @@ void flushMetricsQueue();                     // start-up: resend what could not
 // The server, 127.0.0.1 port 80 unless a test points the reports at its own stub.
 void setMetricsServer(const std::string& host, unsigned short port);
 bool waitForMetrics(int timeoutMs);           // until every queued report was handled
+bool closeMetrics();  // at exit: about a second at most; false when reports were left waiting
+
+// A test's stand-in for the network: returns the HTTP status for GET target (0: no
+// reply). Null sends for real.
+using MetricsTransport = int (*)(const std::string& host, unsigned short port, const std::string& target);
+void setMetricsTransport(MetricsTransport transport);

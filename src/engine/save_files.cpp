@@ -1,19 +1,32 @@
 // save_files.cpp -- one lock, temporary files and renames: saves are never torn
 #include "engine/save_files.h"
 
+#include <atomic>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
+#include <iostream>
+#include <map>
 #include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 std::mutex savesMutex;  // every writer of a file under saves/ holds it
+// Progress files whose last write failed, with what they should hold, under the lock;
+// they are written again at the next save. Never destroyed: the metrics worker may
+// still write while the program exits.
+std::map<std::string, std::string>& pendingWrites = *new std::map<std::string, std::string>;
+std::atomic<bool> progressFailing{false};  // pendingWrites is not empty
 
 std::string pathOf(const std::string& name) { return "saves/" + name; }
+
+int lastError() { return errno != 0 ? errno : EIO; }
 
 bool writeAll(int fd, const std::string& data) {
     size_t done = 0;
@@ -25,51 +38,159 @@ bool writeAll(int fd, const std::string& data) {
     }
     return true;
 }
+
+// A renamed file only survives a power cut once the folder holding it is on disk too.
+bool syncSavesFolder() {
+    int fd = ::open("saves", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+void reportFailure(const std::string& name, int error) {
+    std::cerr << "Thornvale: could not save " << pathOf(name) << ": " << std::strerror(error) << std::endl;
+}
+
+// Under the lock: remember a progress file that still waits to be written, and tell the
+// player's terminal why.
+void noteOutcome(const std::string& name, const std::string& data, int error) {
+    bool wasPending = pendingWrites.erase(name) > 0;
+    if (error != 0) {
+        reportFailure(name, error);
+        if (name != "mT.kv") pendingWrites[name] = data;
+    } else if (wasPending) {
+        std::cerr << "Thornvale: " << pathOf(name) << " saved again" << std::endl;
+    }
+    progressFailing = !pendingWrites.empty();
+}
+
+// Under the lock: write the temporary file, sync it, rename it over the old one.
+int replaceLocked(const std::string& name, const std::string& data) {
+    errno = 0;
+    ensureSavesFolder();
+    std::string target = pathOf(name), temporary = target + ".tmp";
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return lastError();
+    int error = writeAll(fd, data) && ::fsync(fd) == 0 ? 0 : lastError();
+    if (::close(fd) != 0 && error == 0) error = lastError();
+    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = lastError();
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        return error;
+    }
+    return syncSavesFolder() ? 0 : lastError();
+}
+
+// Under the lock: every earlier failed write but this file's is tried again.
+void retryPendingWrites(const std::string& except) {
+    std::vector<std::pair<std::string, std::string>> waiting(pendingWrites.begin(), pendingWrites.end());
+    for (const auto& [name, data] : waiting)
+        if (name != except) noteOutcome(name, data, replaceLocked(name, data));
+}
+
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::string data;
+    for (const std::string& line : lines) data += line + "\n";
+    return data;
+}
+
+// Lines of a CR LF file lose their CRs; a lone CR elsewhere is part of its line.
+std::optional<std::vector<std::string>> readLocked(const std::string& name) {
+    std::ifstream in(pathOf(name), std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::string> lines;
+    std::string line;
+    bool allCrLf = true;
+    while (std::getline(in, line)) {
+        allCrLf = allCrLf && !line.empty() && line.back() == '\r';
+        lines.push_back(line);
+    }
+    if (allCrLf)
+        for (std::string& each : lines) each.pop_back();
+    return lines;
+}
+
 }  // namespace
 
 void ensureSavesFolder() { ::mkdir("saves", 0755); }
 
 bool replaceSavesFile(const std::string& name, const std::vector<std::string>& lines) {
-    std::string data;
-    for (const std::string& line : lines) data += line + "\n";
+    std::string data = joinLines(lines);
     std::lock_guard<std::mutex> lock(savesMutex);
-    ensureSavesFolder();
-    std::string target = pathOf(name), temporary = target + ".tmp";
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    bool written = writeAll(fd, data) && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+    retryPendingWrites(name);
+    int error = replaceLocked(name, data);
+    noteOutcome(name, data, error);
+    return error == 0;
 }
 
+// One write with O_APPEND adds the whole line or nothing; a line left unfinished by
+// a power cut is closed first, so the new one never runs into it.
 bool appendSavesLine(const std::string& name, const std::string& line) {
     std::lock_guard<std::mutex> lock(savesMutex);
     ensureSavesFolder();
-    std::ofstream out(pathOf(name), std::ios::app);
-    if (!out) return false;
-    out << line << '\n';
-    return static_cast<bool>(out.flush());
+    errno = 0;
+    int fd = ::open(pathOf(name).c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    int error = fd < 0 ? lastError() : 0;
+    if (fd >= 0) {
+        char last = '\n';
+        off_t size = ::lseek(fd, 0, SEEK_END);
+        if (size > 0 && ::pread(fd, &last, 1, size - 1) != 1) last = '\n';
+        std::string data = (last == '\n' ? "" : "\n") + line + "\n";
+        if (!writeAll(fd, data) || ::fsync(fd) != 0) error = lastError();
+        ::close(fd);
+    }
+    if (error != 0) reportFailure(name, error);
+    return error == 0;
+}
+
+bool removeSavesLines(const std::string& name, const std::vector<std::string>& lines) {
+    std::lock_guard<std::mutex> lock(savesMutex);
+    auto kept = readLocked(name);
+    if (!kept) return true;  // nothing waits any more
+    for (const std::string& line : lines) {
+        for (auto it = kept->begin(); it != kept->end(); ++it) {
+            if (*it != line) continue;
+            kept->erase(it);
+            break;
+        }
+    }
+    if (kept->empty()) return std::remove(pathOf(name).c_str()) == 0 && syncSavesFolder();
+    int error = replaceLocked(name, joinLines(*kept));
+    if (error != 0) reportFailure(name, error);
+    return error == 0;
 }
 
 bool removeSavesFile(const std::string& name) {
     std::lock_guard<std::mutex> lock(savesMutex);
-    return std::remove(pathOf(name).c_str()) == 0;
+    pendingWrites.erase(name);  // a deleted file is never brought back by a retry
+    progressFailing = !pendingWrites.empty();
+    return std::remove(pathOf(name).c_str()) == 0 && syncSavesFolder();
 }
 
-std::optional<std::vector<std::string>> readSavesFile(const std::string& name) {
-    std::ifstream in(pathOf(name), std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
+bool keepDamagedFile(const std::string& name) {
+    std::lock_guard<std::mutex> lock(savesMutex);
+    return ::rename(pathOf(name).c_str(), pathOf(name + ".bad").c_str()) == 0 && syncSavesFolder();
+}
+
+bool savesFailing() { return progressFailing; }
+
+std::optional<std::vector<std::string>> readSavesFile(const std::string& name) { return readLocked(name); }
+
+std::vector<GameFile> gameFilesOnDisk() {
+    std::vector<GameFile> games;
+    DIR* dir = ::opendir("saves");
+    if (!dir) return games;
+    while (dirent* entry = ::readdir(dir)) {
+        std::string file = entry->d_name;
+        if (file.size() < 4 || file.compare(file.size() - 3, 3, ".kv") != 0) continue;
+        std::string id = file.substr(0, file.size() - 3);
+        struct stat info;
+        if (!isDecimalId(id) || ::stat(pathOf(file).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+        games.push_back({*parseInt(id), info.st_mtime});
     }
-    return lines;
+    ::closedir(dir);
+    return games;
 }
 
 std::optional<int> parseInt(const std::string& text) {
@@ -86,13 +207,13 @@ std::optional<double> parseDouble(const std::string& text) {
     char* end = nullptr;
     errno = 0;
     double value = std::strtod(start, &end);
-    if (end == start || errno == ERANGE) return std::nullopt;
+    if (end == start || errno == ERANGE || !std::isfinite(value)) return std::nullopt;
     return value;
 }
 
 bool isDecimalId(const std::string& text) {
-    if (text.empty() || text.size() > 10) return false;
+    if (text.empty() || text.size() > 10 || text[0] == '0') return false;
     for (char c : text)
         if (c < '0' || c > '9') return false;
-    return true;
+    return parseInt(text).has_value();
 }

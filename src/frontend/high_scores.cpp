@@ -11,13 +11,13 @@
 
 HighScoreTable highScores;
 
-namespace {
 void writeHighScores() {
     std::vector<std::string> lines;
     for (int entry : highScores.entries) lines.push_back(std::to_string(entry));
     replaceSavesFile("hS.kv", lines);
 }
 
+namespace {
 // 0 is an empty place and counts as slower than every time.
 bool outOfOrder(int first, int second) {
     return (first == 0 && second != 0) || (first != 0 && second != 0 && first > second);

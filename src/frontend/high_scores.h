@@ -9,6 +9,7 @@ struct HighScoreTable {
 extern HighScoreTable highScores;
 
 void loadHighScores();
+void writeHighScores();            // saves/hS.kv: the three entries as they stand
 void sortHighScores();              // fastest first, empty places last; writes only on a change
 void recordHighScore(int seconds);  // replaces the slowest entry when faster or empty
 void resetHighScores();

@@ -3,6 +3,7 @@
 
 #include "engine/app_state.h"
 #include "engine/clock.h"
+#include "engine/save_notice.h"
 #include "frontend/menu_screens.h"
 
 MenuState menuState;
@@ -37,6 +38,7 @@ const Screen* shownScreen() {
 
 void drawMenuScreens() {
     if (const Screen* screen = shownScreen()) screen->draw();
+    if (!app.inGame && !app.inTutorial) drawSaveNotice();  // the game's HUD shows its own
 }
 
 void onMenuClick() {

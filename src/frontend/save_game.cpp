@@ -7,6 +7,7 @@
 #include "engine/metrics.h"
 #include "engine/save_files.h"
 #include "frontend/save_list.h"
+#include "frontend/save_values.h"
 #include "inventory/checklist.h"
 #include "inventory/help_page.h"
 #include "inventory/hud.h"
@@ -16,6 +17,7 @@
 #include "world/mission_end.h"
 #include "world/player.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -58,12 +60,13 @@ std::optional<ParsedSave> parseSave(std::vector<std::string> lines) {
     addLoadProgress();
     for (int line = 2; line <= 52; line++) {
         std::optional<int> value = parseInt(lines[line - 1]);
-        if (!value) return std::nullopt;
+        if (!value || !saveLineRange(line).holds(*value)) return std::nullopt;
         parsed.values[line - 2] = *value;
         addLoadProgress();
     }
     std::optional<double> rain = parseDouble(lines[52]);
-    if (!rain) return std::nullopt;
+    if (!rain || !saveLineRange(53).holds(static_cast<long long>(std::clamp(*rain, -1e18, 1e18))))
+        return std::nullopt;
     parsed.rainClock = *rain;
     addLoadProgress();
     return parsed;
@@ -117,28 +120,35 @@ void abandonLoad() {
 
 }  // namespace
 
+// Every value is saved as a load will take it back: the clocks cut toward zero, a day
+// that has reached its end as the new day it is about to become, a wisp left of 50
+// (past the left limit, or drifting in) at 50, and each inside the range the loader accepts.
 std::vector<std::string> saveLines() {
     const GameSession& s = session;
-    std::vector<std::string> lines;
-    lines.push_back(s.SaveName);
-    lines.push_back(number(computeOverallProgress(s.ResearchLevel)));
-    lines.push_back(number(s.world.WorldSeed));
-    lines.push_back(number(static_cast<int32_t>(s.world.RunningSeed)));
-    lines.push_back(number(s.player.playerX));
-    lines.push_back(number(s.player.PlayTimer));
-    for (int slot = 0; slot < 3; slot++) lines.push_back(number(s.world.AreaContents[slot]));
-    for (int slot = 0; slot < 9; slot++) lines.push_back(number(s.Inventory[slot]));
-    for (int k = 1; k <= 21; k++) lines.push_back(number(s.ResearchLevel[k]));
-    lines.push_back(number(s.world.AreaCounter));
-    for (int k = 1; k <= 11; k++) lines.push_back(number(s.world.KindCounts[k]));
-    lines.push_back(number(static_cast<long long>(std::trunc(s.clocks.dayClock))));
-    lines.push_back(number(static_cast<long long>(std::trunc(s.clocks.rainClock))));
+    std::vector<long long> values;  // lines 2 to 53
+    values.push_back(computeOverallProgress(s.ResearchLevel));
+    values.push_back(s.world.WorldSeed);
+    values.push_back(static_cast<int32_t>(s.world.RunningSeed));
+    values.push_back(std::max(50, s.player.playerX));  // a load raises a lower x to 50
+    values.push_back(s.player.PlayTimer);
+    for (int slot = 0; slot < 3; slot++) values.push_back(s.world.AreaContents[slot]);
+    for (int slot = 0; slot < 9; slot++) values.push_back(s.Inventory[slot]);
+    for (int k = 1; k <= 21; k++) values.push_back(s.ResearchLevel[k]);
+    values.push_back(s.world.AreaCounter);
+    for (int k = 1; k <= 11; k++) values.push_back(s.world.KindCounts[k]);
+    double day = s.clocks.dayClock >= 899 ? 0 : s.clocks.dayClock;
+    values.push_back(static_cast<long long>(std::trunc(std::clamp(day, -1e18, 1e18))));
+    values.push_back(static_cast<long long>(std::trunc(std::clamp(s.clocks.rainClock, -1e18, 1e18))));
+    std::vector<std::string> lines{s.SaveName};
+    for (size_t i = 0; i < values.size(); i++)
+        lines.push_back(number(saveLineRange(static_cast<int>(i) + 2).clamp(values[i])));
     return lines;
 }
 
 // The tutorial plays on the game state but keeps its own file (saves/tS.kv).
+// Only a game that was created or loaded has a file: never a number of nobody's.
 void saveGame() {
-    if (app.inTutorial) return;
+    if (app.inTutorial || session.SaveNumber < 1) return;
     replaceSavesFile(std::to_string(session.SaveNumber) + ".kv", saveLines());
 }
 
@@ -170,10 +180,7 @@ void startNewGame(int64_t seed) {
     sendMetrics("newgame=true");
     addLoadProgress(10);
     resetSessionForNewGame();
-    session.SaveNumber = saveList.NextSaveNumber;
-    saveList.NextSaveNumber++;
-    if (saveList.entries.empty()) saveList.entries.push_back("");
-    saveList.entries[0] = std::to_string(saveList.NextSaveNumber);
+    session.SaveNumber = claimNewSaveNumber();
     moveSaveToFront(std::to_string(session.SaveNumber));
     addLoadProgress(20);
     startWorld(seed);

@@ -1,4 +1,4 @@
-// save_list.h -- which games exist (saves/sL.kv), starting new games and deleting them
+// save_list.h -- which games exist (saves/sL.kv), numbering new games and deleting them
 #pragma once
 #include <cstdint>
 #include <string>
@@ -14,6 +14,7 @@ extern SaveList saveList;
 
 void loadSaveList();
 void writeSaveList();
+int claimNewSaveNumber();               // a new game's number; the next number moves past it
 void deleteSave(const std::string& id);
 void moveSaveToFront(const std::string& id);  // the id becomes entry 1; the list is written
 void tutorialCompleted();

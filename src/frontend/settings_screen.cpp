@@ -9,6 +9,7 @@
 #include "frontend/menu_widgets.h"
 #include "frontend/save_list.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -24,7 +25,8 @@ struct Slider {
 Slider musicSlider() { return {HeldSlider::Music, 290, &settings.musicOn, &settings.musicVolume, "music"}; }
 Slider sfxSlider() { return {HeldSlider::Sfx, 340, &settings.sfxOn, &settings.sfxVolume, "sfx"}; }
 
-int knobX(const Slider& s) { return 350 + 4 * *s.volume; }
+// A hand-edited volume outside 0 to 100 is kept as read, but heard and shown within it.
+int knobX(const Slider& s) { return 350 + 4 * std::clamp(*s.volume, 0, 100); }
 
 int pointerDistanceTo(int x, int y) {
     double dx = pointer.pointerX - x, dy = pointer.pointerY - y;

@@ -49,7 +49,9 @@ sf::VideoMode windowedMode(const WindowChoice& choice) {
 void createWindow(sf::RenderWindow& window, const WindowChoice& choice) {
     if (choice.fullscreen) window.create(sf::VideoMode::getDesktopMode(), "Thornvale", sf::Style::Fullscreen);
     else window.create(windowedMode(choice), "Thornvale", sf::Style::Default);
-    window.setFramerateLimit(30);
+    // No frame-rate limit: the main loop shows one picture per 34 ms step and sleeps in
+    // between. SFML's limiter would beat against that schedule and now and then hold the
+    // main thread in display() for most of a frame, with clicks and keys waiting.
     setWindowIcon(window);
     letterbox(window);
     bindWindow(&window);

@@ -7,6 +7,7 @@
 #include "engine/hooks.h"
 #include "engine/hover.h"
 #include "engine/input.h"
+#include "engine/save_notice.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
 #include "engine/tooltip.h"
@@ -92,6 +93,7 @@ void drawHud() {
     drawBar();
     drawButtons();
     drawTooltips();
+    drawSaveNotice();
 }
 
 void leaveGame() {

@@ -3,6 +3,7 @@
 
 #include "engine/save_files.h"
 #include "frontend/save_list.h"
+#include "frontend/save_values.h"
 #include "tutorial/tutorial_state.h"
 #include "world/game_session.h"
 
@@ -30,7 +31,7 @@ bool readTutorialFile(int (&values)[tutorialSaveLines]) {
     if (!lines || lines->size() < tutorialSaveLines) return false;
     for (int i = 0; i < tutorialSaveLines; i++) {
         auto value = parseInt((*lines)[i]);
-        if (!value) return false;
+        if (!value || !tutorialLineRange(i + 1).holds(*value)) return false;
         values[i] = *value;
     }
     return values[0] >= 0 && values[0] <= lastTutorialStep;

@@ -11,12 +11,14 @@ int objectPlaceX(int slot) { return 170 + 330 * slot; }
 // The close-up of a tree or the fire pit scales the same image, so the world
 // draw puts it back to its own size.
 void drawAreaObjects() {
+    preparePicture("interaction");
     for (int slot = 0; slot < 3; slot++) {
         int kind = session.world.AreaContents[slot];
         if (kind < 1 || kind > 11) continue;
         std::string name = objectTextureName(kind);
         scaleSprite(name, 1.0);
         drawSprite(name, objectPlaceX(slot), objectDrawY(kind));
+        preparePicture(interactionTextureName(kind));  // the close-up it may open
     }
 }
 

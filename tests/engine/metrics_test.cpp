@@ -3,6 +3,7 @@
 #include "engine/cheats.h"
 #include "engine/input.h"
 #include "engine/metrics.h"
+#include "engine/metrics_http.h"
 #include "frontend/save_list.h"
 #include "support/harness.h"
 #include "world/game_session.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -100,6 +102,33 @@ void finishTheGameByTouch(Harness& h, int seconds) {
 
 const std::string prefix = "/gamemetrics.php?id=qzx7vbn3041tmwrkd8pyh&game=thornvale&";
 
+// A server on 127.0.0.1 that takes every connection and never answers.
+class SilentServer {
+public:
+    SilentServer() {
+        listener.listen(sf::Socket::AnyPort, sf::IpAddress::LocalHost);
+        listener.setBlocking(false);
+        thread = std::thread([this] {
+            while (!stop) {
+                auto client = std::make_unique<sf::TcpSocket>();
+                if (listener.accept(*client) == sf::Socket::Done) held.push_back(std::move(client));
+                else std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            }
+        });
+    }
+    ~SilentServer() {
+        stop = true;
+        thread.join();
+    }
+    unsigned short port() const { return listener.getLocalPort(); }
+
+private:
+    sf::TcpListener listener;
+    std::vector<std::unique_ptr<sf::TcpSocket>> held;  // open and unanswered
+    std::atomic<bool> stop{false};
+    std::thread thread;
+};
+
 }  // namespace
 
 TEST(Metrics, TheFirstStartReportsANewPlayer) {
@@ -168,4 +197,56 @@ TEST(Metrics, CheatLinesMustMatchExactly) {
     EXPECT_FALSE(cheats.windy);
     EXPECT_TRUE(cheats.dizzySpin);
     EXPECT_FALSE(cheats.noPost);
+}
+
+TEST(Metrics, ASilentServerNeitherStallsTheWorkerNorLosesAReport) {
+    Harness h;
+    SilentServer silent;
+    setMetricsServer("127.0.0.1", silent.port());
+    h.boot();
+    sendMetrics("newgame=true");
+    EXPECT_EQ(h.readFile("saves/mT.kv"), "newplayer=true\nnewgame=true\n")
+        << "written before it is sent: closing the game now loses nothing";
+    EXPECT_FALSE(closeMetrics()) << "closing does not wait for a server that never answers";
+    ASSERT_TRUE(waitForMetrics(30000)) << "every request gives up after a few seconds";
+    EXPECT_EQ(h.readFile("saves/mT.kv"), "newplayer=true\nnewgame=true\n");
+
+    StubServer server;
+    setMetricsServer("127.0.0.1", server.port());
+    h.restart();
+    ASSERT_TRUE(waitForMetrics(5000));
+    ASSERT_EQ(server.targets().size(), 1u);
+    EXPECT_EQ(server.targets()[0], prefix + "newplayer=true&newgame=true");
+    EXPECT_FALSE(h.fileExists("saves/mT.kv")) << "taken out only once the server had them";
+}
+
+TEST(Metrics, OnlyWellFormedReportLinesAreSent) {
+    Harness h({.saves = {{"sL.kv", "1\n"}, {"mT.kv", "a b\n../../x\n%zz=1\nnewgame=true\nkey=\xff\n=1\ngametime=5&touchmode=false\n"}}});
+    StubServer server;
+    setMetricsServer("127.0.0.1", server.port());
+    h.boot();
+    ASSERT_TRUE(waitForMetrics(5000));
+    ASSERT_EQ(server.targets().size(), 1u);
+    EXPECT_EQ(server.targets()[0], prefix + "newgame=true&gametime=5&touchmode=false");
+    EXPECT_FALSE(h.fileExists("saves/mT.kv"));
+}
+
+TEST(Metrics, AReportAppendedAfterATornLineIsAWholeLineOfItsOwn) {
+    Harness h({.saves = {{"sL.kv", "1\n"}, {"mT.kv", "newplayer=true\nnewga"}}});  // cut off mid-line
+    setMetricsServer("127.0.0.1", 1);  // refused
+    h.boot();
+    ASSERT_TRUE(waitForMetrics(5000));
+    sendMetrics("newgame=true");
+    ASSERT_TRUE(waitForMetrics(5000));
+    EXPECT_EQ(h.readFile("saves/mT.kv"), "newplayer=true\nnewgame=true\n")
+        << "the torn fragment is dropped, the new report stands alone";
+}
+
+TEST(Metrics, ReportTextsAreEncodedForTheRequestTarget) {
+    EXPECT_EQ(encodedQuery("a b&c=%/"), "a%20b&c=%25%2F");
+    EXPECT_EQ(encodedQuery("gametime=303&touchmode=true"), "gametime=303&touchmode=true");
+    EXPECT_TRUE(wellFormedReport("gametime=303&touchmode=true"));
+    EXPECT_FALSE(wellFormedReport("gametime=303&"));
+    EXPECT_FALSE(wellFormedReport("game time=303"));
+    EXPECT_FALSE(wellFormedReport(""));
 }

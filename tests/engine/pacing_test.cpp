@@ -11,6 +11,8 @@
 #include "engine/toolkit.h"
 #include "game/frame_loop.h"
 #include "support/harness.h"
+#include "world/game_session.h"
+#include "world/kinds.h"
 
 #include <gtest/gtest.h>
 
@@ -178,4 +180,19 @@ TEST(Pacing, APictureBecomesATextureOnlyWhenItIsFirstShown) {
     drawSprite("interact anvil", 500, 335);
     EXPECT_EQ(spriteEntry("interact anvil").texture->getSize(), sf::Vector2u(700, 500));
     EXPECT_EQ(h.pixel(500, 335), loadedSprite("interact anvil").texture->copyToImage().getPixel(350, 250));
+}
+
+TEST(Pacing, TheCloseUpOfAnObjectInSightIsMadeWhileTheLoopWaits) {
+    Harness h({.reuseLoadedAssets = false});
+    h.boot();
+    h.startGame(42);
+    h.step(3);
+    session.world.AreaContents[1] = SalmonPond;
+    h.step();
+    sf::Texture& closeUp = *spriteEntry("interact pond salmon").texture;
+    EXPECT_EQ(closeUp.getSize().x, 0u) << "not made in a step";
+    while (makePreparedPicture()) {}
+    EXPECT_EQ(closeUp.getSize(), sf::Vector2u(560, 320));
+    EXPECT_EQ(spriteEntry("interaction").texture->getSize(), sf::Vector2u(700, 500));
+    EXPECT_FALSE(makePreparedPicture()) << "each is made once";
 }

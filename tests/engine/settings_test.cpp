@@ -42,3 +42,17 @@ TEST(Settings, ShortAndDamagedFilesTakeDefaultsAndVolumesAreClampedWhenApplied) 
     EXPECT_TRUE(app.showInputChooser) << "a short file asks again: the sixth value defaults to 1";
     EXPECT_FALSE(touchMode) << "the chooser always starts in Mouse/Keyboard mode";
 }
+
+TEST(Settings, AHugeVolumeReadsAsItIsButItsKnobStaysOnTheSlider) {
+    Harness h({.saves = {{"sF.kv", "0\n1\n2147483647\n1\n-2147483648\n0\n"}}});
+    h.boot();
+    EXPECT_EQ(settings.musicVolume, 2147483647);
+    app.showTitle = false;
+    app.showSettings = true;
+    h.moveTo(10, 10);
+    h.step();
+    sf::Image picture = h.screenshot();
+    auto dark = [&](int x, int y) { sf::Color c = picture.getPixel(x, y); return c.r + c.g + c.b < 150; };
+    EXPECT_TRUE(dark(750, 283)) << "the music knob at the full end of its line";
+    EXPECT_TRUE(dark(350, 333)) << "the effects knob at the empty end of its line";
+}

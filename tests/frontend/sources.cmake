@@ -4,5 +4,8 @@ set(FRONTEND_TEST_SOURCES
   tests/frontend/high_scores_test.cpp
   tests/frontend/menus_test.cpp
   tests/frontend/crash_test.cpp
+  tests/frontend/save_numbers_test.cpp
+  tests/frontend/save_values_test.cpp
+  tests/frontend/save_failure_test.cpp
   tests/frontend/screens_test.cpp
 )

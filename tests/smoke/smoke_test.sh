@@ -47,8 +47,13 @@ start_game() {
 
 close_game() {
   /usr/bin/python3 "$here/close_window.py" Thornvale || fail "could not ask the window to close"
-  for _ in $(seq 1 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$game" 2>/dev/null && fail "the game did not exit after the close request"
+  for _ in $(seq 1 100); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$game" 2>/dev/null; then
+    # Where every thread stands, so a hang at exit can be mended rather than guessed at.
+    command -v gdb > /dev/null && gdb -p "$game" -batch -ex "thread apply all bt" 2>&1 | grep -E "^Thread|^#" >&2
+    tail -20 "$work/game.log" >&2
+    fail "the game did not exit within 10 s of the close request"
+  fi
   wait "$game"
   code=$?
   game=""

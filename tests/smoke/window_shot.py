@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Saves what the Thornvale window shows as a PNG and prints its size.
 
-Usage: window_shot.py OUT.png
+Usage: window_shot.py OUT.png [TITLE]   (TITLE: another window than Thornvale's)
 The picture is read straight from the X server (the window's own pixels, bars included)."""
 import struct
 import sys
@@ -24,10 +24,11 @@ def write_png(path, width, height, rows):
 
 
 def main():
+    title = sys.argv[2] if len(sys.argv) > 2 else "Thornvale"
     d = display.Display()
-    window = find_window(d.screen().root, "Thornvale")
+    window = find_window(d.screen().root, title)
     if window is None:
-        print("no window named Thornvale", file=sys.stderr)
+        print(f"no window named {title}", file=sys.stderr)
         return 1
     geometry = window.get_geometry()
     width, height = geometry.width, geometry.height

@@ -1,0 +1,27 @@
+// save_values.h -- the range of every number the game saves, checked at every load
+//
+// A loaded value outside its range is treated like a line without a number: the file
+// is refused as a whole. The writers keep every value inside these ranges, so what
+// the game writes it can always read back.
+#pragma once
+
+struct ValueRange {
+    long long low, high;
+    bool holds(long long value) const { return value >= low && value <= high; }
+    long long clamp(long long value) const { return value < low ? low : value > high ? high : value; }
+};
+
+constexpr long long countLimit = 999'999'999;  // seconds played, areas and objects placed
+constexpr ValueRange percentRange{0, 100};
+constexpr ValueRange seedRange{0, 999'999'999};
+constexpr ValueRange runningSeedRange{-2'147'483'648LL, 2'147'483'647LL};
+constexpr ValueRange wispXRange{-10'000, 10'000};  // the wisp is never far outside the view
+constexpr ValueRange countRange{0, countLimit};
+constexpr ValueRange objectKindRange{0, 11};
+constexpr ValueRange itemKindRange{0, 21};
+constexpr ValueRange dayClockRange{0, 898};
+constexpr ValueRange rainClockRange{-countLimit, 40};  // a shower starts at 40 and counts down
+constexpr ValueRange tutorialStepRange{0, 60};
+
+ValueRange saveLineRange(int line);      // lines 2 to 53 of a game save
+ValueRange tutorialLineRange(int line);  // lines 1 to 33 of the tutorial save

@@ -1,0 +1,70 @@
+// check_saves.cpp -- thornvale_check_saves: reads every file under ./saves with the game's own
+// readers, on a copy, and says which one is not whole. Exit 0 when all are, 1 otherwise.
+// Used by the kill -9 soak test after each kill.
+#include "engine/app_state.h"
+#include "engine/cheats.h"
+#include "engine/metrics_http.h"
+#include "engine/save_files.h"
+#include "frontend/save_game.h"
+#include "frontend/save_list.h"
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+int problems = 0;
+
+void problem(const std::string& what) {
+    std::cerr << "check_saves: " << what << std::endl;
+    problems++;
+}
+
+// Every line of a numbers-only file parses, and there are as many as the game writes.
+void checkNumbers(const std::string& name, size_t count) {
+    auto lines = readSavesFile(name);
+    if (!lines) return;  // not written yet
+    if (lines->size() != count) problem(name + " has " + std::to_string(lines->size()) + " lines");
+    for (const std::string& line : *lines)
+        if (!parseInt(line) || std::to_string(*parseInt(line)) != line) problem(name + ": line \"" + line + "\"");
+}
+
+void checkListAndGames() {
+    if (!fs::exists("saves/sL.kv")) return problem("saves/sL.kv is missing");
+    cheats.noPost = true;
+    loadSaveList();
+    if (fs::exists("saves/sL.kv.bad")) return problem("saves/sL.kv could not be read");
+    for (size_t i = 1; i < saveList.entries.size(); i++) {
+        const std::string id = saveList.entries[i];
+        raiseLoadingScreen(74);
+        if (!loadGame(id)) problem("listed game " + id + " does not load");
+        else if (saveLines() != *readSavesFile(id + ".kv")) problem("game " + id + " is not as the game writes it");
+    }
+}
+
+void checkReportQueue() {
+    for (const std::string& line : readSavesFile("mT.kv").value_or(std::vector<std::string>{}))
+        if (!wellFormedReport(line)) problem("mT.kv: line \"" + line + "\"");
+}
+
+}  // namespace
+
+int main() {
+    fs::path copy = fs::temp_directory_path() / ("thornvale-check-" + std::to_string(::getpid()));
+    fs::remove_all(copy);
+    fs::create_directories(copy);
+    fs::copy("saves", copy / "saves");
+    fs::current_path(copy);
+    checkListAndGames();
+    checkNumbers("sF.kv", 6);
+    checkNumbers("hS.kv", 3);
+    checkReportQueue();
+    fs::current_path("/");
+    fs::remove_all(copy);
+    return problems == 0 ? 0 : 1;
+}
