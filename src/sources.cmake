@@ -47,6 +47,7 @@ set(THORNVALE_CORE_SOURCES
   src/frontend/high_scores.cpp
   src/frontend/input_chooser.cpp
   src/frontend/load_screen.cpp
+  src/frontend/menu_state.cpp
   src/frontend/menu_widgets.cpp
   src/frontend/menus.cpp
   src/frontend/new_game.cpp

@@ -1,8 +1,9 @@
 // input_chooser.cpp -- "Choose your desired input method", with the lock against asking again
+#include "frontend/input_chooser.h"
+
 #include "engine/app_state.h"
 #include "engine/input.h"
 #include "engine/settings.h"
-#include "frontend/menu_screens.h"
 #include "frontend/menu_widgets.h"
 
 namespace {

@@ -6,7 +6,6 @@
 #include "engine/sound.h"
 #include "engine/toolkit.h"
 #include "frontend/load_screen.h"
-#include "frontend/menu_screens.h"
 #include "frontend/menu_widgets.h"
 #include "frontend/new_game.h"
 #include "frontend/save_game.h"

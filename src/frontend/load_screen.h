@@ -18,3 +18,6 @@ struct LoadRows {
 
 extern LoadRows loadRows;
 void scrollLoadList(int rows);        // -1 up, +1 down, within the list
+void drawLoadList();
+void clickLoadList();
+void buildLoadRows();        // the rows of the listed games whose files read

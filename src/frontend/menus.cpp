@@ -4,9 +4,12 @@
 #include "engine/app_state.h"
 #include "engine/clock.h"
 #include "engine/save_notice.h"
-#include "frontend/menu_screens.h"
-
-MenuState menuState;
+#include "frontend/input_chooser.h"
+#include "frontend/load_screen.h"
+#include "frontend/menu_state.h"
+#include "frontend/new_game.h"
+#include "frontend/settings_screen.h"
+#include "frontend/title_screen.h"
 
 namespace {
 constexpr int32_t menuDebounceMs = 200;  // a press this soon after the last one is ignored

@@ -6,7 +6,7 @@
 #include "engine/clock.h"
 #include "engine/input.h"
 #include "engine/toolkit.h"
-#include "frontend/menu_screens.h"
+#include "frontend/menu_state.h"
 #include "frontend/menu_widgets.h"
 #include "frontend/new_game_form.h"
 #include "frontend/onscreen_keys.h"

@@ -7,3 +7,9 @@
 void beginNameEntry();                // from the main menu's New Game
 void typeNameCharacter(uint32_t c);   // physical keyboard on the save-name screen
 void typeSeedCharacter(uint32_t c);   // physical keyboard on the custom-seed screen
+void drawNameEntry();
+void clickNameEntry();
+void drawSeedChoice();
+void clickSeedChoice();
+void drawSeedEntry();
+void clickSeedEntry();

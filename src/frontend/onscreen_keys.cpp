@@ -3,7 +3,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/input.h"
-#include "frontend/menu_screens.h"
+#include "frontend/menu_state.h"
 #include "frontend/menu_widgets.h"
 #include "frontend/new_game_form.h"
 

@@ -1,11 +1,13 @@
 // settings_screen.cpp -- input method, music and effects switches and volume sliders
+#include "frontend/settings_screen.h"
+
 #include "engine/app_state.h"
 #include "engine/catalogue.h"
 #include "engine/input.h"
 #include "engine/settings.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
-#include "frontend/menu_screens.h"
+#include "frontend/menu_state.h"
 #include "frontend/menu_widgets.h"
 #include "frontend/save_list.h"
 

@@ -1,11 +1,14 @@
 // title_screen.cpp -- the title with its rippling play letters, and the main menu
+#include "frontend/title_screen.h"
+
 #include "engine/app_state.h"
 #include "engine/catalogue.h"
 #include "engine/hooks.h"
 #include "engine/input.h"
 #include "engine/sound.h"
 #include "frontend/high_scores.h"
-#include "frontend/menu_screens.h"
+#include "frontend/load_screen.h"
+#include "frontend/menu_state.h"
 #include "frontend/menu_widgets.h"
 #include "frontend/new_game.h"
 #include "frontend/save_list.h"

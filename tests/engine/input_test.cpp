@@ -3,7 +3,6 @@
 #include "engine/hover.h"
 #include "engine/input.h"
 #include "frontend/load_screen.h"
-#include "frontend/menu_screens.h"
 #include "game/dispatch.h"
 #include "support/harness.h"
 #include "world/area_objects.h"

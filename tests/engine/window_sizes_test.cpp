@@ -4,7 +4,7 @@
 #include "engine/app_state.h"
 #include "engine/catalogue.h"
 #include "engine/sound.h"
-#include "frontend/menu_screens.h"
+#include "frontend/menu_state.h"
 #include "inventory/inventory.h"
 #include "support/harness.h"
 #include "world/game_session.h"

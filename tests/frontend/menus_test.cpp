@@ -6,7 +6,7 @@
 #include "engine/sound.h"
 #include "frontend/high_scores.h"
 #include "frontend/load_screen.h"
-#include "frontend/menu_screens.h"
+#include "frontend/menu_state.h"
 #include "frontend/new_game.h"
 #include "frontend/save_game.h"
 #include "frontend/save_list.h"

@@ -1,7 +1,6 @@
 // save_list_test.cpp -- saves/sL.kv from the first start to many games, and what a bad list may do
 #include "engine/app_state.h"
 #include "frontend/load_screen.h"
-#include "frontend/menu_screens.h"
 #include "frontend/save_list.h"
 #include "support/harness.h"
 #include "world/game_session.h"

@@ -2,7 +2,6 @@
 // list says: stale or damaged lists, numbers at the 32-bit limit, padded ids
 #include "engine/app_state.h"
 #include "frontend/load_screen.h"
-#include "frontend/menu_screens.h"
 #include "frontend/save_game.h"
 #include "frontend/save_list.h"
 #include "support/harness.h"

@@ -4,7 +4,6 @@
 // by eye after a change.
 #include "engine/app_state.h"
 #include "engine/input.h"
-#include "frontend/menu_screens.h"
 #include "frontend/new_game.h"
 #include "support/harness.h"
 

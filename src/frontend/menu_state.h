@@ -1,4 +1,4 @@
-// menu_screens.h -- each menu screen's step (draw and update) and its press handler
+// menu_state.h -- what the menu screens remember between steps
 #pragma once
 #include <cstdint>
 
@@ -13,21 +13,3 @@ struct MenuState {
 };
 
 extern MenuState menuState;
-
-void drawInputChooser();
-void clickInputChooser();
-void drawSettingsScreen();
-void clickSettingsScreen();
-void drawTitleScreen();
-void clickTitleScreen();
-void drawMainMenu();
-void clickMainMenu();
-void drawNameEntry();
-void clickNameEntry();
-void drawSeedChoice();
-void clickSeedChoice();
-void drawSeedEntry();
-void clickSeedEntry();
-void drawLoadList();
-void clickLoadList();
-void buildLoadRows();
