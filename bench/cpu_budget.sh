@@ -28,6 +28,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+trap "exit 1" INT TERM   # so that an interrupted run still ends its programs
 export ALSOFT_DRIVERS=null
 unset LP_NUM_THREADS   # Mesa renders on its own threads, as on a player's machine
 
