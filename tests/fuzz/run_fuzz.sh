@@ -40,7 +40,7 @@ for target in "${targets[@]}"; do
   { time "$build/$target" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=4096 -print_final_stats=1 \
       -artifact_prefix="$findings/" "$corpus" "$root/tests/fuzz/corpus/$target" > "$log" 2>&1 ; } 2> "$log.cpu"
   code=$?
-  cpu=$(awk '{ printf "%.0f", $1 + $2 }' "$log.cpu")
+  cpu=$(tail -1 "$log.cpu" | awk '{ printf "%.0f", $1 + $2 }')
   runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || true)
   found=$(find "$findings" -type f ! -name 'slow-unit-*' | wc -l)  # slow inputs are kept, not failed
   echo "$target: ${runs:-?} executions in ${seconds} s (${cpu} s of CPU), exit $code, $found finding(s) kept in $findings"
