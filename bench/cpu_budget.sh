@@ -60,10 +60,8 @@ measure() {  # scene seconds
   return 0
 }
 
-press() {  # x y: down, 100 ms, up, as a hand does
-  xdotool mousemove --window "$window" "$1" "$2"; sleep 0.1
-  xdotool mousedown 1; sleep 0.1; xdotool mouseup 1; sleep 0.4
-}
+source "$smoke/press.sh"
+PRESS_REST=0.4
 
 run_floor() {  # scene
   launch "$1" "Thornvale floor" "$build/bench/thornvale_floor" "$build/run/assets" || return 1

@@ -61,14 +61,7 @@ close_game() {
 }
 
 # A press the pointer thread can see: down, 100 ms, up; menus ignore presses within 200 ms.
-press() {
-  xdotool mousemove --window "$window" "$1" "$2"
-  sleep 0.1
-  xdotool mousedown 1
-  sleep 0.1
-  xdotool mouseup 1
-  sleep 0.35
-}
+source "$here/press.sh"
 
 if [ -n "${data:-}" ]; then
   # The first start of an installed game makes the player's private data folder.

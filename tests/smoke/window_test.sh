@@ -54,15 +54,8 @@ close_game() {
 
 size_of() { xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
 
-# Window pixels (not picture points): a press the pointer thread can see.
-press() {
-  xdotool mousemove --window "$window" "$1" "$2"
-  sleep 0.1
-  xdotool mousedown 1
-  sleep 0.1
-  xdotool mouseup 1
-  sleep 0.35
-}
+# Presses are in window pixels here, not picture points.
+source "$here/press.sh"
 
 # Slow enough for a loaded machine: every stage is seen by several steps.
 drag() {

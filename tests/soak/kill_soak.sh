@@ -26,14 +26,7 @@ printf '2\n1\n' > "$work/saves/sL.kv"
 printf '0\n1\n100\n1\n100\n0\n' > "$work/saves/sF.kv"
 { printf 'Soak\n0\n42\n42\n100\n0\n3\n5\n1\n13\n16\n19\n'; for _ in $(seq 13 53); do printf '0\n'; done; } > "$work/saves/1.kv"
 
-press() {  # down, 100 ms, up: a press the pointer thread sees
-  xdotool mousemove --window "$1" "$2" "$3" 2> /dev/null
-  sleep 0.1
-  xdotool mousedown 1 2> /dev/null
-  sleep 0.1
-  xdotool mouseup 1 2> /dev/null
-  sleep 0.35
-}
+source "$smoke/press.sh"
 
 # Title, Play, Load Game, the first row, then walk right for good.
 drive() {
@@ -46,9 +39,9 @@ drive() {
   [ -n "$window" ] || return
   /usr/bin/python3 "$smoke/wait_for_screen.py" 30 2> /dev/null || return
   sleep 0.3
-  press "$window" 500 500
-  press "$window" 500 275
-  press "$window" 510 180
+  press 500 500
+  press 500 275
+  press 510 180
   sleep 1
   xdotool keydown --window "$window" d 2> /dev/null
 }
