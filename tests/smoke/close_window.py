@@ -2,17 +2,15 @@
 """Asks a window to close the way a window manager does: a WM_DELETE_WINDOW message."""
 import sys
 
-from Xlib import X, display, protocol
+from Xlib import X, protocol
 
-from xwindow import find_window
+from xwindow import open_window
 
 
 def main():
     title = sys.argv[1] if len(sys.argv) > 1 else "Thornvale"
-    d = display.Display()
-    window = find_window(d.screen().root, title)
+    d, window = open_window(title)
     if window is None:
-        print(f"no window named {title}", file=sys.stderr)
         return 1
     protocols = d.intern_atom("WM_PROTOCOLS")
     delete = d.intern_atom("WM_DELETE_WINDOW")

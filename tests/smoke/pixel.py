@@ -4,16 +4,14 @@
 Usage: pixel.py X,Y [X,Y ...]   (pixels of the Thornvale window, bars included)"""
 import sys
 
-from Xlib import X, display
+from Xlib import X
 
-from xwindow import find_window
+from xwindow import open_window
 
 
 def main():
-    d = display.Display()
-    window = find_window(d.screen().root, "Thornvale")
+    d, window = open_window("Thornvale")
     if window is None:
-        print("no window named Thornvale", file=sys.stderr)
         return 1
     for point in sys.argv[1:]:
         x, y = (int(v) for v in point.split(","))

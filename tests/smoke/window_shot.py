@@ -7,9 +7,9 @@ import struct
 import sys
 import zlib
 
-from Xlib import X, display
+from Xlib import X
 
-from xwindow import find_window
+from xwindow import open_window
 
 
 def write_png(path, width, height, rows):
@@ -25,10 +25,8 @@ def write_png(path, width, height, rows):
 
 def main():
     title = sys.argv[2] if len(sys.argv) > 2 else "Thornvale"
-    d = display.Display()
-    window = find_window(d.screen().root, title)
+    d, window = open_window(title)
     if window is None:
-        print(f"no window named {title}", file=sys.stderr)
         return 1
     geometry = window.get_geometry()
     width, height = geometry.width, geometry.height
