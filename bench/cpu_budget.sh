@@ -53,7 +53,9 @@ finish() {
 }
 
 measure() {  # scene seconds
-  [ "$1" = "${1#floor}" ] && kill -USR1 "$app"   # the game's step timer starts its scene figure
+  # The game's step timer starts its scene figure at the mark. A game too old to have the
+  # timer writes no steps.txt, and is not sent a signal that would end it.
+  [ "$1" = "${1#floor}" ] && [ -e "$dir/steps.txt" ] && kill -USR1 "$app"
   /usr/bin/python3 "$here/measure.py" "$app" "$2" "$XVFB_PID" > "$results/$1.json"
   [ -n "${BENCH_SHOTS:-}" ] && mkdir -p "$BENCH_SHOTS" && \
     /usr/bin/python3 "$smoke/window_shot.py" "$BENCH_SHOTS/$1.png" "$(xdotool getwindowname "$window")" > /dev/null
