@@ -2,7 +2,8 @@
 # kill_soak.sh -- starts the real game under the current X display from a run folder of its
 # own, loads a saved game and walks right from area to area (every area change saves), and
 # kills it with SIGKILL at a random moment; after every kill, thornvale_check_saves reads each
-# file under saves/ with the game's own readers. Repeats KILLS times (default 50).
+# file under saves/ with the game's own readers, and the saved game must still hold its bag and
+# every area crossed. Repeats KILLS times (default 50).
 # Usage: kill_soak.sh BUILD_DIR [KILLS]    (DISPLAY must name a running X server)
 set -uo pipefail
 build=$(cd "${1:?build folder}" && pwd)
@@ -46,11 +47,23 @@ drive() {
   xdotool keydown --window "$window" d 2> /dev/null
 }
 
+# What a kill must never take from the player: the bag (lines 10-18) stays as it was, and
+# the count of areas crossed (line 40) never goes back.
+bag_of() { sed -n 10,18p saves/1.kv | tr '\n' ' '; }
+areas_of() { sed -n 40p saves/1.kv; }
+lost_progress() {  # bag areas-before
+  [ "$(bag_of)" != "$1" ] && { echo "the bag changed from '$1' to '$(bag_of)'"; return 0; }
+  [ "$(areas_of)" -lt "$2" ] 2> /dev/null && { echo "the areas crossed went back from $2 to $(areas_of)"; return 0; }
+  return 1
+}
+
 cd "$work"
 set -m  # each background job in a process group of its own: the driver goes with its children
 failures=0 saves=0
+bag=$(bag_of)
 for i in $(seq 1 "$kills"); do
   before=$(stat -c %y saves/1.kv 2> /dev/null || echo -)
+  areas=$(areas_of)
   ALSOFT_DRIVERS=null ./thornvale > game.log 2>&1 &
   game=$!
   drive &
@@ -65,7 +78,7 @@ for i in $(seq 1 "$kills"); do
   xdotool keyup d 2> /dev/null
   game="" driver=""
   [ "$(stat -c %y saves/1.kv 2> /dev/null || echo -)" != "$before" ] && saves=$((saves + 1))
-  if ! "$build/thornvale_check_saves" 2> check.log; then
+  if ! "$build/thornvale_check_saves" 2> check.log || lost_progress "$bag" "$areas" > check.log; then
     failures=$((failures + 1))
     cp -r saves "failed/kill-$i"
     echo "kill $i: $(cat check.log)" >&2
@@ -74,5 +87,5 @@ for i in $(seq 1 "$kills"); do
 done
 areas=$(sed -n 40p saves/1.kv)
 echo "kill soak: $kills kills, the game saved before $saves of them ($areas area changes saved in all)," \
-     "$failures left a file under saves/ that did not read back"
+     "$failures left a file under saves/ that did not read back or lost the player's progress"
 [ "$failures" -eq 0 ]
