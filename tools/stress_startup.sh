@@ -4,7 +4,7 @@
 # Not part of the test command: run it by hand after touching loading or threads.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build}
+build=$(cd "${1:-$root/build}" && pwd)
 runs=${RUNS:-30}
 source "$root/tools/xvfb.sh"
 start_xvfb || exit 1
