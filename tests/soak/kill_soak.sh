@@ -85,7 +85,7 @@ for i in $(seq 1 "$kills"); do
     cp -r "failed/kill-$i" "/tmp/thornvale-soak-failed-$$-$i"
   fi
 done
-areas=$(sed -n 40p saves/1.kv)
+areas=$(areas_of)
 echo "kill soak: $kills kills, the game saved before $saves of them ($areas area changes saved in all)," \
      "$failures left a file under saves/ that did not read back or lost the player's progress"
 [ "$failures" -eq 0 ]
