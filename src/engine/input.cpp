@@ -128,7 +128,7 @@ void refreshPointerSnapshot() {
     pointer.rightDown = live.rightDown && !touchMode;
     pointer.pressLatch = live.pressLatch;
     // Holding the right button shows the tooltip under the pointer at once.
-    if (pointer.rightDown && (app.inGame || app.inTutorial)) holdHoverOpen();
+    if (pointer.rightDown && playing()) holdHoverOpen();
 }
 
 void waitForClick(int ms) {

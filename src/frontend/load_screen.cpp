@@ -123,8 +123,7 @@ void clickLoadList() {
     }
     if (backButtonHit()) {
         playBack();
-        app.showLoadList = false;
-        app.showMainMenu = true;
+        changeScreen(Screen::MainMenu);
     } else if (pointerInRect(800, 150, 29, 29)) {
         scrollLoadList(-1);
     } else if (pointerInRect(800, 500, 29, 29)) {

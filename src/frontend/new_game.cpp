@@ -26,8 +26,6 @@ void startGameWithSeed(int64_t seed, bool withLoadingScreen) {
     playClick();
     if (withLoadingScreen) raiseLoadingScreen(newGameLoadUnits);
     session.SaveName = newGameForm.name;
-    app.showSeedChoice = false;
-    app.showSeedEntry = false;
     startNewGame(seed);
 }
 
@@ -38,7 +36,7 @@ void drawCaret(int x, int y) {
 }  // namespace
 
 void beginNameEntry() {
-    app.showNameEntry = true;
+    changeScreen(Screen::NameEntry);
     newGameForm.name.clear();
     newGameForm.nameStarted = false;
     menuState.shiftOn = false;
@@ -78,8 +76,7 @@ void clickNameEntry() {
         else playClick();  // heard even when there is no name to go on with
     } else if (backButtonHit()) {
         playBack();
-        app.showNameEntry = false;
-        app.showMainMenu = true;
+        changeScreen(Screen::MainMenu);
     } else if (touchMode) {
         pressOnscreenKeyboard();
     }
@@ -101,13 +98,11 @@ void clickSeedChoice() {
         startGameWithSeed(-1, true);
     } else if (pointerInRect(500, 325, 200, 40)) {
         playClick();
-        app.showSeedChoice = false;
-        app.showSeedEntry = true;
+        changeScreen(Screen::SeedEntry);
         newGameForm.seedText.clear();
     } else if (backButtonHit()) {
         playBack();
-        app.showSeedChoice = false;
-        app.showNameEntry = true;
+        changeScreen(Screen::NameEntry);
     }
 }
 
@@ -131,8 +126,7 @@ void clickSeedEntry() {
         startGameWithSeed(typedSeed(), true);
     } else if (backButtonHit()) {
         playBack();
-        app.showSeedEntry = false;
-        app.showSeedChoice = true;
+        changeScreen(Screen::SeedChoice);
     } else if (touchMode) {
         pressOnscreenNumberPad();
     }

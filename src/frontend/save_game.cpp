@@ -148,7 +148,7 @@ std::vector<std::string> saveLines() {
 // The tutorial plays on the game state but keeps its own file (saves/tS.kv).
 // Only a game that was created or loaded has a file: never a number of nobody's.
 void saveGame() {
-    if (app.inTutorial || session.SaveNumber < 1) return;
+    if (showing(Screen::Tutorial) || session.SaveNumber < 1) return;
     replaceSavesFile(std::to_string(session.SaveNumber) + ".kv", saveLines());
 }
 
@@ -170,8 +170,7 @@ bool loadGame(const std::string& id) {
     session.SaveNumber = *number;
     restAfterLoad();
     moveSaveToFront(id);
-    app.showLoadList = false;
-    app.inGame = true;
+    changeScreen(Screen::Game);
     app.loadProgress = loadGameLoadUnits;
     return true;
 }
@@ -187,5 +186,5 @@ void startNewGame(int64_t seed) {
     addLoadProgress(10);
     saveGame();
     app.loadProgress = newGameLoadUnits;
-    app.inGame = true;
+    changeScreen(Screen::Game);
 }

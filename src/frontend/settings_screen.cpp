@@ -116,9 +116,7 @@ void toggleSfx() {
 }
 
 void confirmSettings() {
-    app.showSettings = false;
-    if (saveList.NewPlayer) app.showTitle = true;
-    else app.showMainMenu = true;
+    changeScreen(saveList.NewPlayer ? Screen::Title : Screen::MainMenu);
     if (settings.AskInputAtStart == -1) settings.AskInputAtStart = 1;
     writeSettings();
     playClick();

@@ -42,7 +42,7 @@ void drawPlayLetters() {
 }
 
 void enterMainMenu() {
-    app.showMainMenu = true;
+    changeScreen(Screen::MainMenu);
     sortHighScores();
     menuState.resetArmed = false;
 }
@@ -65,14 +65,12 @@ void drawTitleScreen() {
 void clickTitleScreen() {
     if (pointerInRect(500, 500, 420, 115)) {
         playClick();
-        app.showTitle = false;
         if (saveList.NewPlayer) startTutorialNow();
         else enterMainMenu();
     } else if (saveList.NewPlayer && pointerInRect(925, 577, 120, 26)) {
         playClick();
         menuState.heldSlider = HeldSlider::None;
-        app.showSettings = true;
-        app.showTitle = false;
+        changeScreen(Screen::Settings);
     }
 }
 
@@ -93,26 +91,21 @@ void drawMainMenu() {
 void clickMainMenu() {
     if (pointerInRect(500, 205, 160, 40)) {
         playClick();
-        app.showMainMenu = false;
         beginNameEntry();
     } else if (pointerInRect(500, 275, 160, 40)) {
         playClick();
         buildLoadRows();
-        app.showMainMenu = false;
-        app.showLoadList = true;
+        changeScreen(Screen::LoadList);
     } else if (pointerInRect(500, 345, 160, 40)) {
         playClick();
-        app.showMainMenu = false;
         startTutorialNow();
     } else if (pointerInRect(500, 415, 160, 40)) {
         playClick();
         menuState.heldSlider = HeldSlider::None;
-        app.showMainMenu = false;
-        app.showSettings = true;
+        changeScreen(Screen::Settings);
     } else if (backButtonHit()) {
         playBack();
-        app.showMainMenu = false;
-        app.showTitle = true;
+        changeScreen(Screen::Title);
     } else if (pointerInRect(759, 522, 150, 26)) {
         if (!menuState.resetArmed) {
             playClick();

@@ -18,7 +18,7 @@
 
 void dispatchClick() {
     if (app.loadingScreenOn) return;
-    if (app.inGame) {
+    if (showing(Screen::Game)) {
         if (touchMode) tapPending = true;
         // A press made while the help page was open belongs to the page, even when
         // it closed the page (a touch outside it): the window behind never gets it.
@@ -30,7 +30,7 @@ void dispatchClick() {
             if (session.player.controlEnabled && !helpOpen() && !interactionActive())
                 onTap(pointer.pointerX);
         }
-    } else if (app.inTutorial) {
+    } else if (showing(Screen::Tutorial)) {
         if (touchMode) tapPending = true;
         onTutorialClick();
     }
@@ -49,7 +49,7 @@ void handleWindowEvent(const sf::Event& event) {
             break;
         case sf::Event::TextEntered:
             lastInputCode = static_cast<int32_t>(event.text.unicode);
-            if (app.inTutorial) onTutorialText(event.text.unicode);
+            if (showing(Screen::Tutorial)) onTutorialText(event.text.unicode);
             else handleTextEntered(event.text.unicode);
             break;
         case sf::Event::KeyPressed:
@@ -69,7 +69,7 @@ void handleWindowEvent(const sf::Event& event) {
             break;
         case sf::Event::MouseWheelMoved:
             // One row per event, whatever the size of the turn.
-            if (app.showLoadList && event.mouseWheel.delta != 0)
+            if (showing(Screen::LoadList) && event.mouseWheel.delta != 0)
                 scrollLoadList(event.mouseWheel.delta > 0 ? -1 : 1);
             break;
         default:
@@ -93,8 +93,8 @@ void handleGameKey(uint32_t c) {
 
 void handleTextEntered(uint32_t c) {
     if (app.loadingScreenOn) return;
-    if (app.inGame) handleGameKey(c);
-    else if (app.showNameEntry) typeNameCharacter(c);
-    else if (app.showSeedEntry) typeSeedCharacter(c);
+    if (showing(Screen::Game)) handleGameKey(c);
+    else if (showing(Screen::NameEntry)) typeNameCharacter(c);
+    else if (showing(Screen::SeedEntry)) typeSeedCharacter(c);
 }
 

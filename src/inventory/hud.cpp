@@ -102,8 +102,7 @@ void leaveGame() {
     stopWorldSounds();
     restorePlayerVolumes();
     for (const char* cloud : cloudNames) colourSprite(cloud, sf::Color(255, 255, 255, 255));
-    app.showMainMenu = true;
-    app.inGame = false;
+    changeScreen(Screen::MainMenu);
     session.player.controlEnabled = false;
     saveGameNow();
     session.clocks.rainClock = 0;  // after the save: the saved game keeps its weather

@@ -56,7 +56,7 @@ void runEnding() {
     }
     shadeView(255);
     label(defaultFont, 30, sf::Color::White, AlignCentre, "Tutorial Complete", 500, 300);
-    if (tutorial.endingCounter >= 400) tutorialCompleted();
+    if (tutorial.endingCounter >= 400) completeTutorial();
 }
 
 // [SECTION] Opening objects and touch walking
@@ -140,7 +140,7 @@ void onTutorialClick() {
     }
     bool forHelpPage = helpOpen();  // such a press never reaches the window behind
     handleGameClick();
-    if (!app.inTutorial) return;  // the exit button was pressed
+    if (!showing(Screen::Tutorial)) return;  // the exit button was pressed
     if (!forHelpPage) onInteractionPress();
     if (!tapPending) return;
     tapPending = false;
@@ -162,11 +162,20 @@ void onTutorialText(uint32_t c) {
     }
 }
 
+namespace {
+// Both ways out of the tutorial, the exit button and the end of the script, lead to the title.
+void closeTutorial() { changeScreen(Screen::Title); }
+}  // namespace
+
 void leaveTutorial() {
     playSound("exit", true);
     stopSound("pond ripple");
     stopSound("fire sizzle");
     takeControl();
-    app.inTutorial = false;
-    app.showTitle = true;
+    closeTutorial();
+}
+
+void completeTutorial() {
+    tutorialCompleted();
+    closeTutorial();
 }

@@ -141,8 +141,7 @@ void startTutorial() {
         if (saveList.NewPlayer) saveTutorial();
     }
     tutorial.wasInTransition = session.player.inTransition && !session.player.arrivalBeam;
-    clearMenuFlags();
     raiseLoadingScreen(loadingUnits);
     app.loadProgress = loadingUnits;
-    app.inTutorial = true;
+    changeScreen(Screen::Tutorial);
 }

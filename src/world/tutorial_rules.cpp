@@ -6,7 +6,7 @@
 TutorialRules tutorialRules;
 
 namespace {
-bool tutorialAnswers() { return app.inTutorial; }
+bool tutorialAnswers() { return showing(Screen::Tutorial); }
 }  // namespace
 
 bool lessonReached(int step) {

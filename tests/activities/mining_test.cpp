@@ -232,7 +232,7 @@ TEST(Mining, LeavingTheGameRightAfterTheLastHitKeepsTheOreInTheSave) {
     h.pass();
     h.releaseLeft();
     h.click(960, 35);  // the HUD's exit button, before another step of the game
-    ASSERT_FALSE(app.inGame);
+    ASSERT_FALSE(showing(Screen::Game));
     EXPECT_EQ(saveLine(h, placeSaveLine(middlePlace)), "0");
     EXPECT_EQ(saveLine(h, inventorySaveLine(3)), "4") << "the rock is gone and its ore is saved";
 }

@@ -63,17 +63,17 @@ TEST(Input, TouchClickIsThePointerLandingOnANewSpot) {
 TEST(Input, ClicksWaitForTheLoadingScreen) {
     Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}}});
     h.boot();
-    ASSERT_TRUE(app.showTitle);
+    ASSERT_TRUE(showing(Screen::Title));
     raiseLoadingScreen(74);
     h.menuPress(500, 500);
     EXPECT_TRUE(app.loadingScreenOn);
-    EXPECT_TRUE(app.showTitle);
-    EXPECT_FALSE(app.showMainMenu) << "the press went through the loading screen";
+    EXPECT_TRUE(showing(Screen::Title));
+    EXPECT_FALSE(showing(Screen::MainMenu)) << "the press went through the loading screen";
     app.loadProgress = 74;
     for (int i = 0; i < 20 && app.loadingScreenOn; i++) h.step();
     ASSERT_FALSE(app.loadingScreenOn);
     h.menuPress(500, 500);
-    EXPECT_TRUE(app.showMainMenu) << "the same press once the loading screen has gone";
+    EXPECT_TRUE(showing(Screen::MainMenu)) << "the same press once the loading screen has gone";
 }
 
 TEST(Input, PointerInRectIncludesLeftAndTopEdgesOnly) {
@@ -162,8 +162,7 @@ TEST(Input, TheWheelScrollsTheLoadListOneRowPerTurn) {
     saves.push_back({"sL.kv", list});
     Harness h({.saves = saves});
     h.boot();
-    app.showTitle = false;
-    app.showLoadList = true;
+    changeScreen(Screen::LoadList);
     buildLoadRows();
     auto wheel = [](int delta) {
         sf::Event event;
@@ -181,7 +180,7 @@ TEST(Input, TheWheelScrollsTheLoadListOneRowPerTurn) {
     EXPECT_EQ(loadRows.scroll, 2) << "13 rows: at most two hidden above";
     wheel(2);
     EXPECT_EQ(loadRows.scroll, 1);
-    app.showLoadList = false;
+    changeScreen(Screen::MainMenu);
     wheel(1);
     EXPECT_EQ(loadRows.scroll, 1) << "only the load list listens to the wheel";
 }

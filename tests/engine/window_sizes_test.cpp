@@ -69,14 +69,14 @@ TEST_P(WindowSizes, MappedCentresOfMenuButtonsPressThem) {
     const WindowCase& c = GetParam();
     Harness h(returningPlayer(c));
     h.boot();
-    ASSERT_TRUE(app.showTitle);
+    ASSERT_TRUE(showing(Screen::Title));
     pressPixel(h, c.play);
-    ASSERT_TRUE(app.showMainMenu) << "Play";
+    ASSERT_TRUE(showing(Screen::MainMenu)) << "Play";
     pressPixel(h, c.reset);
     EXPECT_TRUE(menuState.resetArmed) << "Reset High Scores, off the centre line";
     pressPixel(h, c.back);
-    EXPECT_TRUE(app.showTitle) << "the back arrow";
-    EXPECT_FALSE(app.showMainMenu);
+    EXPECT_TRUE(showing(Screen::Title)) << "the back arrow";
+    EXPECT_FALSE(showing(Screen::MainMenu));
 }
 
 TEST_P(WindowSizes, APressOnABarDoesNothing) {
@@ -84,10 +84,10 @@ TEST_P(WindowSizes, APressOnABarDoesNothing) {
     Harness h(returningPlayer(c));
     h.boot();
     pressPixel(h, c.play);
-    ASSERT_TRUE(app.showMainMenu);
+    ASSERT_TRUE(showing(Screen::MainMenu));
     stopSound("click");
     pressPixel(h, c.bar);
-    EXPECT_TRUE(app.showMainMenu) << "nothing was pressed";
+    EXPECT_TRUE(showing(Screen::MainMenu)) << "nothing was pressed";
     EXPECT_FALSE(menuState.resetArmed);
     EXPECT_FALSE(soundPlaying("click"));
     EXPECT_FALSE(soundPlaying("back"));
@@ -156,7 +156,7 @@ TEST(WindowSizes, EnlargedPicturesAreSmoothed) {
     Harness h({.windowWidth = 1920, .windowHeight = 1080});
     h.boot();
     h.step(2);
-    ASSERT_TRUE(app.showInputChooser || app.showTitle);
+    ASSERT_TRUE(showing(Screen::InputChooser) || showing(Screen::Title));
     for (const char* name : {"background", "cloud 1", "main menu"})
         EXPECT_TRUE(catalogue.textures.at(name)->isSmooth()) << name << " is drawn 1.8 times its size";
 }

@@ -96,7 +96,7 @@ TEST(SaveGame, LoadRestoresEverySavedFieldAndRestsTheRest) {
     EXPECT_EQ(session.player.playerY, 400);
     EXPECT_TRUE(session.player.controlEnabled);
     EXPECT_FALSE(session.player.inTransition);
-    EXPECT_TRUE(app.inGame);
+    EXPECT_TRUE(showing(Screen::Game));
     saveGame();
     EXPECT_EQ(h.readFile("saves/5.kv"), saved) << "load and save again gives the same file";
 }
@@ -142,12 +142,12 @@ TEST(SaveGame, LoadMovesTheGameToTheFrontOfTheListEvenWhenItIsThere) {
 TEST(SaveGame, BadNumberLinesAbandonTheLoadAndKeepTheEntry) {
     Harness h;
     h.boot();
-    app.showLoadList = true;
+    changeScreen(Screen::LoadList);
     session.SaveName = "untouched";
     EXPECT_FALSE(loadFromList(h, "8", lines53({"Bad", "50", "seed?"})));
     EXPECT_FALSE(app.loadingScreenOn) << "the loading screen never waits for units that will not come";
-    EXPECT_TRUE(app.showLoadList);
-    EXPECT_FALSE(app.inGame);
+    EXPECT_TRUE(showing(Screen::LoadList));
+    EXPECT_FALSE(showing(Screen::Game));
     EXPECT_EQ(session.SaveName, "untouched") << "nothing of a refused file reaches the game";
     EXPECT_EQ(saveList.entries.size(), 2u);
     EXPECT_FALSE(loadFromList(h, "8", lines53({"Huge", "99999999999"})));

@@ -76,10 +76,10 @@ TEST(SaveNumbers, AGarbageListNeverSendsAPlayerWithGamesThroughTheTutorialOrOver
     Harness h(withFiles({{"sL.kv", "\x01garbage\n#\n"}, {"1.kv", savedGame("First")}}));
     h.boot();
     EXPECT_EQ(h.readFile("saves/sL.kv.bad"), "\x01garbage\n#\n");
-    ASSERT_TRUE(app.showTitle);
+    ASSERT_TRUE(showing(Screen::Title));
     h.menuPress(500, 500);  // Play
-    EXPECT_FALSE(app.inTutorial) << "a player with a game on disk is not new";
-    EXPECT_TRUE(app.showMainMenu);
+    EXPECT_FALSE(showing(Screen::Tutorial)) << "a player with a game on disk is not new";
+    EXPECT_TRUE(showing(Screen::MainMenu));
     h.startGame(9);
     EXPECT_EQ(session.SaveNumber, 2);
     EXPECT_EQ(h.readFile("saves/1.kv"), savedGame("First"));
@@ -123,7 +123,7 @@ TEST(SaveNumbers, PaddedIdsNeverNameAFile) {
     EXPECT_EQ(loadRows.rows[0].id, "1");
     raiseLoadingScreen(74);
     EXPECT_FALSE(loadGame("007"));
-    EXPECT_FALSE(app.inGame);
+    EXPECT_FALSE(showing(Screen::Game));
     h.startGame(2);
     EXPECT_EQ(session.SaveNumber, 8) << "007 still counts as a game numbered 7";
     EXPECT_FALSE(h.fileExists("saves/7.kv"));

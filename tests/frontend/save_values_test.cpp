@@ -44,7 +44,7 @@ TEST(SaveValues, ANegativeSeedIsRefusedAndTheFileKeptAsItWas) {
     h.boot();
     std::string file = saveWithLine(3, "-5");
     EXPECT_FALSE(loadListed(h, "4", file));
-    EXPECT_FALSE(app.inGame);
+    EXPECT_FALSE(showing(Screen::Game));
     EXPECT_EQ(h.readFile("saves/4.kv"), file) << "a refused game is never written back changed";
     EXPECT_EQ(saveList.entries.size(), 2u) << "its entry stays";
 }
@@ -94,13 +94,13 @@ TEST(SaveValues, ValuesOutOfRangeAbandonTheLoadLikeABadLine) {
     };
     Harness h;
     h.boot();
-    app.showLoadList = true;
+    changeScreen(Screen::LoadList);
     for (const auto& [line, text] : bad) {
         std::string file = saveWithLine(line, text);
         session.SaveName = "untouched";
         EXPECT_FALSE(loadListed(h, "6", file)) << "line " << line << " = " << text;
         EXPECT_FALSE(app.loadingScreenOn) << "line " << line;
-        EXPECT_FALSE(app.inGame) << "line " << line;
+        EXPECT_FALSE(showing(Screen::Game)) << "line " << line;
         EXPECT_EQ(session.SaveName, "untouched") << "line " << line;
         EXPECT_EQ(h.readFile("saves/6.kv"), file) << "line " << line;
     }

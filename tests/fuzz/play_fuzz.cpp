@@ -26,8 +26,7 @@ uint32_t hashOf(const std::string& bytes) {
 
 // As a press on the load screen's row does it.
 bool loadFromList(Harness& h) {
-    clearMenuFlags();
-    app.showLoadList = true;
+    changeScreen(Screen::LoadList);
     raiseLoadingScreen(74);
     bool loaded = loadGame("5");
     for (int i = 0; i < 20 && app.loadingScreenOn; i++) h.step();

@@ -108,8 +108,8 @@ TEST(Hud, ExitSavesAndLeavesForTheMainMenuWithTheWeatherCleared) {
     h.step();
     ASSERT_TRUE(soundPlaying("rain"));
     h.click(960, 35);
-    EXPECT_FALSE(app.inGame);
-    EXPECT_TRUE(app.showMainMenu);
+    EXPECT_FALSE(showing(Screen::Game));
+    EXPECT_TRUE(showing(Screen::MainMenu));
     EXPECT_FALSE(session.player.controlEnabled);
     EXPECT_EQ(session.clocks.rainClock, 0);
     EXPECT_FALSE(soundPlaying("rain"));
@@ -123,7 +123,7 @@ TEST(Hud, ExitSavesAndLeavesForTheMainMenuWithTheWeatherCleared) {
     h.step(7);
     h.menuPress(500, 275);  // Load Game lists it
     h.menuPress(510, 180);
-    EXPECT_TRUE(app.inGame);
+    EXPECT_TRUE(showing(Screen::Game));
     EXPECT_EQ(session.player.playerX, 321);
 }
 

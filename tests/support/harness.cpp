@@ -131,9 +131,7 @@ void Harness::restart() {
 }
 
 void Harness::startGame(long long seed) {
-    clearMenuFlags();
     startNewGame(seed);
-    app.inGame = true;
 }
 
 void Harness::standInGame(long long seed) {

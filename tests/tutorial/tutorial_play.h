@@ -48,7 +48,7 @@ inline void pressPlay(Harness& h) {
     h.boot();
     h.menuPress(500, 500);
     for (int i = 0; i < 20 && app.loadingScreenOn; i++) h.step();
-    ASSERT_TRUE(app.inTutorial);
+    ASSERT_TRUE(showing(Screen::Tutorial));
 }
 
 inline int tutorialStepNow() { return tutorial.tutorialStep; }

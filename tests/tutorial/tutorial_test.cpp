@@ -197,8 +197,7 @@ TEST(Tutorial, AReplayNeverWritesItsFileAndOffersToQuitTheTutorial) {
     Harness h(returningPlayer());
     h.boot();
     ASSERT_FALSE(saveList.NewPlayer);
-    app.showTitle = false;
-    app.showMainMenu = true;
+    changeScreen(Screen::MainMenu);
     startTutorial();
     stepUntil(h, 2, 500);
     continueWhenReady(h);
@@ -215,8 +214,8 @@ TEST(Tutorial, AReplayNeverWritesItsFileAndOffersToQuitTheTutorial) {
     EXPECT_NE(elderSpeech(7, false, saveList.NewPlayer)[0].find("quit the tutorial"), std::string::npos);
     EXPECT_FALSE(h.fileExists("saves/tS.kv"));
     h.click(960, 35);
-    EXPECT_FALSE(app.inTutorial);
-    EXPECT_TRUE(app.showTitle) << "the exit button leads to the title, not the menu";
+    EXPECT_FALSE(showing(Screen::Tutorial));
+    EXPECT_TRUE(showing(Screen::Title)) << "the exit button leads to the title, not the menu";
     EXPECT_FALSE(h.fileExists("saves/tS.kv"));
 }
 
@@ -225,17 +224,17 @@ TEST(Tutorial, TheExitButtonAppearsAtSevenAndANewPlayerResumesThere) {
     pressPlay(h);
     h.step();
     h.click(960, 35);
-    EXPECT_TRUE(app.inTutorial) << "no exit button before step 7";
+    EXPECT_TRUE(showing(Screen::Tutorial)) << "no exit button before step 7";
     continueWhenReady(h);
     ASSERT_EQ(tutorialStepNow(), 7);
     h.click(960, 35);
-    EXPECT_FALSE(app.inTutorial);
-    EXPECT_TRUE(app.showTitle);
+    EXPECT_FALSE(showing(Screen::Tutorial));
+    EXPECT_TRUE(showing(Screen::Title));
     EXPECT_EQ(tutorialFileLines(h)[0], "7");
     h.restart();
     h.menuPress(500, 500);
     for (int i = 0; i < 20 && app.loadingScreenOn; i++) h.step();
-    EXPECT_TRUE(app.inTutorial);
+    EXPECT_TRUE(showing(Screen::Tutorial));
     EXPECT_EQ(tutorialStepNow(), 7);
 }
 
@@ -245,10 +244,10 @@ TEST(Tutorial, TheEndingMarksTheFirstGameAndReturnsToTheTitle) {
     continueWhenReady(h);
     ASSERT_EQ(tutorialStepNow(), 60);
     h.step(150);
-    EXPECT_TRUE(app.inTutorial) << "Tutorial Complete stays on black for a while";
+    EXPECT_TRUE(showing(Screen::Tutorial)) << "Tutorial Complete stays on black for a while";
     h.step(60);
-    EXPECT_FALSE(app.inTutorial);
-    EXPECT_TRUE(app.showTitle);
+    EXPECT_FALSE(showing(Screen::Tutorial));
+    EXPECT_TRUE(showing(Screen::Title));
     EXPECT_EQ(splitLines(h.readFile("saves/sL.kv"))[0], "1");
     EXPECT_FALSE(h.fileExists("saves/tS.kv"));
 }

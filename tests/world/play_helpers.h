@@ -10,11 +10,10 @@
 // the arrival beam about to come down.
 inline void startPlaying(Harness& h, long long seed) {
     h.boot();
-    clearMenuFlags();
     session = GameSession{};
     prepareNewGamePlayer();
     startWorld(seed);
-    app.inGame = true;
+    changeScreen(Screen::Game);
 }
 
 constexpr int arrivalBeamSteps = 110 + 110 + 55;  // down, wisp sinks, withdraws
