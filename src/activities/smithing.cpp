@@ -32,7 +32,6 @@ namespace {
 constexpr int menuBoxCount = 12;
 constexpr int firstToolBox = 3;
 constexpr int menuBoxWidth = 55, menuBoxHeight = 56;
-constexpr int smithingHoverBase = 200;  // hover id of box k; apart from the bag's 0..11
 const sf::Color highlight(225, 170, 0);
 
 int menuBoxX(int k) { return 550 + 75 * (k % 3); }
@@ -172,10 +171,10 @@ void drawMenuHover() {
     // Leaving the table forgets the box, so coming back to it waits afresh.
     int k = menuBoxUnderPointer(0);
     if (k < 0) {
-        if (pointerInRectInt(625, 340, 210, 240)) hoverShows(-1);
+        if (pointerInRectInt(625, 340, 210, 240)) hoverShows(noHover);
         return;
     }
-    if (hoverShows(smithingHoverBase + k)) drawTooltipBox(itemName(menuBoxItem(k)), true, menuTooltipAlpha);
+    if (hoverShows(smithingHoverIds.id(k))) drawTooltipBox(itemName(menuBoxItem(k)), true, menuTooltipAlpha);
 }
 
 void drawMenu() {

@@ -17,8 +17,6 @@
 
 PointerState pointer;
 std::atomic<bool> touchMode{false};
-bool tapPending = false;
-int32_t lastInputCode = 0;
 
 namespace {
 
@@ -167,8 +165,6 @@ void resetInput() {
     live.leftDown = live.rightDown = live.pressLatch = false;
     pointer = PointerState{};
     touchMode = false;
-    tapPending = false;
-    lastInputCode = 0;
 }
 
 bool pointerInRect(int cx, int cy, float w, float h) {

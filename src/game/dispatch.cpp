@@ -1,6 +1,7 @@
 // dispatch.cpp -- clicks and keys handed to the screen that shows
 #include "game/dispatch.h"
 
+#include "activities/gathering.h"
 #include "activities/interaction.h"
 #include "engine/app_state.h"
 #include "engine/input.h"
@@ -12,28 +13,47 @@
 #include "inventory/help_page.h"
 #include "inventory/hud.h"
 #include "inventory/inventory.h"
-#include "tutorial/tutorial.h"
 #include "world/game_session.h"
 #include "world/player.h"
+#include "world/tutorial_rules.h"
+
+namespace {
+
+// A press during a game or the tutorial: the elder, the HUD, then the open window; a
+// touch that none of them used walks the wisp.
+void handlePlayPress() {
+    bool tapUsed = !touchMode || tutorialTakesTap();
+    // A press made while the help page was open belongs to the page, even when it
+    // closed the page (a touch outside it): the window behind never gets it.
+    bool forHelpPage = helpOpen();
+    if (handleGameClick()) tapUsed = true;
+    if (!playing()) return;  // the exit button was pressed
+    if (!forHelpPage) onInteractionPress();
+    if (tapUsed || !session.player.controlEnabled || helpOpen() || interactionActive()) return;
+    onTap(pointer.pointerX);
+}
+
+// Enter moves the elder's speech on; Space opens the object in front of the wisp;
+// Esc closes the help page, or else the window; Q and E open the checklist and the bag.
+void handlePlayKey(uint32_t c) {
+    if (c == 10 || c == 13) {
+        tutorialTakesEnter();
+    } else if (c == 32) {
+        if (session.player.controlEnabled && !helpOpen() && tutorialMayOpenObject()) openInteraction();
+    } else if (c == 27) {
+        if (revealed(Reveal::Help) && !toggleHelp(true) && !lessonHoldsWindow()) closeInteraction(0);
+    } else if (c == 'q') {
+        if (revealed(Reveal::ChecklistPage) && !helpOpen()) toggleChecklist(false);
+    } else if (c == 'e') {
+        if (revealed(Reveal::Bag) && !helpOpen()) toggleInventory(false);
+    }
+}
+
+}  // namespace
 
 void dispatchClick() {
     if (app.loadingScreenOn) return;
-    if (showing(Screen::Game)) {
-        if (touchMode) tapPending = true;
-        // A press made while the help page was open belongs to the page, even when
-        // it closed the page (a touch outside it): the window behind never gets it.
-        bool forHelpPage = helpOpen();
-        handleGameClick();
-        if (!forHelpPage) onInteractionPress();
-        if (tapPending) {
-            tapPending = false;
-            if (session.player.controlEnabled && !helpOpen() && !interactionActive())
-                onTap(pointer.pointerX);
-        }
-    } else if (showing(Screen::Tutorial)) {
-        if (touchMode) tapPending = true;
-        onTutorialClick();
-    }
+    if (playing()) handlePlayPress();
     onMenuClick();
 }
 
@@ -48,20 +68,12 @@ void handleWindowEvent(const sf::Event& event) {
             publishViewMapping();
             break;
         case sf::Event::TextEntered:
-            lastInputCode = static_cast<int32_t>(event.text.unicode);
-            if (showing(Screen::Tutorial)) onTutorialText(event.text.unicode);
-            else handleTextEntered(event.text.unicode);
+            handleTextEntered(event.text.unicode);
             break;
         case sf::Event::KeyPressed:
             // Any key press while A or D is held starts the walk, whatever the key.
-            if (platformKey(sf::Keyboard::A)) {
-                lastInputCode = 3;
-                s.player.moveLeftHeld = true;
-            }
-            if (platformKey(sf::Keyboard::D)) {
-                lastInputCode = 4;
-                s.player.moveRightHeld = true;
-            }
+            if (platformKey(sf::Keyboard::A)) s.player.moveLeftHeld = true;
+            if (platformKey(sf::Keyboard::D)) s.player.moveRightHeld = true;
             break;
         case sf::Event::KeyReleased:
             s.player.moveLeftHeld = s.player.moveLeftHeld && platformKey(sf::Keyboard::A);
@@ -77,23 +89,9 @@ void handleWindowEvent(const sf::Event& event) {
     }
 }
 
-namespace {
-void handleGameKey(uint32_t c) {
-    if (c == 32) {
-        if (session.player.controlEnabled && !helpOpen()) openInteraction();
-    } else if (c == 27) {
-        if (!toggleHelp(true)) closeInteraction(0);
-    } else if (c == 'q') {
-        if (!helpOpen()) toggleChecklist(false);
-    } else if (c == 'e') {
-        if (!helpOpen()) toggleInventory(false);
-    }
-}
-}  // namespace
-
 void handleTextEntered(uint32_t c) {
     if (app.loadingScreenOn) return;
-    if (showing(Screen::Game)) handleGameKey(c);
+    if (playing()) handlePlayKey(c);
     else if (showing(Screen::NameEntry)) typeNameCharacter(c);
     else if (showing(Screen::SeedEntry)) typeSeedCharacter(c);
 }

@@ -2,9 +2,11 @@
 #include "activities/activity_helpers.h"
 #include "activities/fire_pit.h"
 #include "activities/interaction.h"
+#include "engine/hover.h"
 #include "engine/sound.h"
 #include "inventory/help_page.h"
 #include "inventory/hud.h"
+#include "inventory/inventory.h"
 #include "support/harness.h"
 #include "world/game_session.h"
 #include "world/kinds.h"
@@ -215,4 +217,16 @@ TEST(FirePit, BehindTheHelpPageTheFishStandsStill) {
     h.click(820, 35);  // closed: in this press's step the fish cooks on where it lies
     ASSERT_FALSE(helpOpen());
     EXPECT_NEAR(interaction.ActivityProgress, paused + 6.4, 1e-9);
+}
+
+TEST(FirePit, AMenuIconsTooltipWaitsItsOwnDelayAfterTheBagsTrash) {
+    Harness h;
+    openFirePitWith(h, {});
+    toggleInventory(false);
+    h.step(8);
+    h.moveTo(960, 290);  // the bag's trash can
+    h.step(25);
+    h.moveTo(475, 250);  // the first row's fish
+    h.step();
+    EXPECT_LT(h.now() - hover.since, hoverDelayMs) << "the fish's name waits its own delay";
 }

@@ -4,10 +4,10 @@
 #include "engine/app_state.h"
 #include "engine/cheats.h"
 #include "engine/settings.h"
+#include "frontend/game_reset.h"
 #include "frontend/high_scores.h"
 #include "frontend/save_list.h"
 #include "tutorial/tutorial.h"
-#include "world/game_session.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -68,7 +68,7 @@ void resetSaves(const std::vector<std::pair<std::string, std::string>>& files) {
 
 void resetProgram() {
     resetAppState();
-    session = GameSession{};
+    resetGameState();
     saveList = SaveList{};
     settings = Settings{};
     highScores = HighScoreTable{};

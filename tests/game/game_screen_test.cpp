@@ -42,7 +42,6 @@ TEST(GameScreen, NightCoversTheObjectsButNotTheWisp) {
     // overlay it would fall to 105/255 of its daylight brightness.
     EXPECT_GT(night.getPixel(100, 400).r, day.getPixel(100, 400).r * 0.8);
     EXPECT_GT(night.getPixel(100, 400).g, day.getPixel(100, 400).g * 0.8);
-    gameEnd.endStage = 0;
 }
 
 TEST(GameScreen, PictureOfAnAreaWithThreeObjectsAndTheWisp) {

@@ -1,7 +1,6 @@
 // harness.cpp -- the scenario harness: real steps, manual clock, scripted input
 #include "support/harness.h"
 
-#include "activities/interaction.h"
 #include "engine/app_state.h"
 #include "engine/catalogue.h"
 #include "engine/cheats.h"
@@ -15,6 +14,7 @@
 #include "engine/settings.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
+#include "frontend/game_reset.h"
 #include "frontend/high_scores.h"
 #include "frontend/menus.h"
 #include "frontend/save_game.h"
@@ -22,10 +22,6 @@
 #include "game/dispatch.h"
 #include "game/frame_loop.h"
 #include "game/wiring.h"
-#include "inventory/checklist.h"
-#include "inventory/help_page.h"
-#include "inventory/hud.h"
-#include "inventory/inventory.h"
 #include "world/game_session.h"
 #include "world/player.h"
 
@@ -85,11 +81,7 @@ void Harness::resetProgramState() {
     resetInput();
     resetWispMotion();
     resetMenuState();
-    resetInteraction();
-    resetInventoryPanel();
-    resetChecklistPage();
-    resetHelpPage();
-    session = GameSession{};
+    resetGameState();
     settings = Settings{};
     saveList = SaveList{};
     highScores = HighScoreTable{};

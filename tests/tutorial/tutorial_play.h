@@ -51,7 +51,7 @@ inline void pressPlay(Harness& h) {
     ASSERT_TRUE(showing(Screen::Tutorial));
 }
 
-inline int tutorialStepNow() { return tutorial.tutorialStep; }
+inline int tutorialStepNow() { return stepNumber(tutorial.tutorialStep); }
 
 // Steps until the elder's prompt shows, then Enter.
 inline void continueWhenReady(Harness& h) {

@@ -211,7 +211,7 @@ TEST(Tutorial, AReplayNeverWritesItsFileAndOffersToQuitTheTutorial) {
     h.releaseKey(sf::Keyboard::A);
     continueWhenReady(h);
     ASSERT_EQ(tutorialStepNow(), 7);
-    EXPECT_NE(elderSpeech(7, false, saveList.NewPlayer)[0].find("quit the tutorial"), std::string::npos);
+    EXPECT_NE(elderSpeech(Step::ExitButton, false, saveList.NewPlayer)[0].find("quit the tutorial"), std::string::npos);
     EXPECT_FALSE(h.fileExists("saves/tS.kv"));
     h.click(960, 35);
     EXPECT_FALSE(showing(Screen::Tutorial));
@@ -249,6 +249,17 @@ TEST(Tutorial, TheEndingMarksTheFirstGameAndReturnsToTheTitle) {
     EXPECT_FALSE(showing(Screen::Tutorial));
     EXPECT_TRUE(showing(Screen::Title));
     EXPECT_EQ(splitLines(h.readFile("saves/sL.kv"))[0], "1");
+    EXPECT_FALSE(h.fileExists("saves/tS.kv"));
+}
+
+// A player who walked to the right edge before the last words and quit during the
+// ending resumes walking out: the ending still runs to its end.
+TEST(Tutorial, AnEndingResumedPastTheRightEdgeStillFinishes) {
+    Harness h(newPlayer(tutorialFile(60, 986)));
+    pressPlay(h);
+    h.step(210);
+    EXPECT_EQ(tutorialStepNow(), 60);
+    EXPECT_TRUE(showing(Screen::Title));
     EXPECT_FALSE(h.fileExists("saves/tS.kv"));
 }
 
