@@ -45,8 +45,8 @@ MetricsWorker& worker() {
 // A report the server did not take stays in saves/mT.kv for the next start.
 void deliver(const Report& report, const std::string& host, unsigned short port, MetricsTransport transport) {
     std::string target = reportTarget + encodedQuery(report.text);
-    int status = transport ? transport(host, port, target) : metricsRequestStatus(host, port, target);
-    if (status >= 200 && status <= 299) removeSavesLines("mT.kv", report.lines);
+    MetricsReply reply = transport ? transport(host, port, target) : metricsRequest(host, port, target);
+    if (metricsDelivered(reply)) removeSavesLines("mT.kv", report.lines);
 }
 
 void workerLoop() {
@@ -103,23 +103,23 @@ Report joinedReport(const std::vector<std::string>& lines) {
 // Written ahead: the report is in saves/mT.kv before it is sent.
 void sendMetrics(const std::string& report) {
     if (cheats.noPost || !wellFormedReport(report)) return;
-    appendSavesLine("mT.kv", report);
+    appendSavesLine("mT.kv", report, metricsQueueLimit);
     enqueue({report, {report}});
 }
 
-// Lines that are not reports the game could have written are dropped from the file.
+// Lines that are not reports the game could have written are dropped from the file,
+// and so are the oldest past the queue's limit. A file that exists always gives one
+// request, even when nothing is left to send but the fixed part.
 void flushMetricsQueue() {
     auto lines = readSavesFile("mT.kv");
     if (!lines) return;
     std::vector<std::string> waiting;
     for (const std::string& line : *lines)
         if (wellFormedReport(line)) waiting.push_back(line);
-    if (cheats.noPost || waiting.empty()) {
-        removeSavesFile("mT.kv");  // with noPost the waiting reports are dropped unsent
-        return;
-    }
-    if (waiting.size() != lines->size()) replaceSavesFile("mT.kv", waiting);
-    enqueue(joinedReport(waiting));
+    if (waiting.size() > metricsQueueLimit) waiting.erase(waiting.begin(), waiting.end() - metricsQueueLimit);
+    if (cheats.noPost || waiting.empty()) removeSavesFile("mT.kv");  // noPost: dropped unsent
+    else if (waiting.size() != lines->size()) replaceSavesFile("mT.kv", waiting);
+    if (!cheats.noPost) enqueue(joinedReport(waiting));
 }
 
 void setMetricsServer(const std::string& host, unsigned short port) {

@@ -32,12 +32,14 @@ int statusOf(const std::string& line) {
     return status;
 }
 
-// The reply's first line, read until it is complete or the time is up.
-std::string statusLine(sf::TcpSocket& socket, Clock::time_point deadline) {
+constexpr std::size_t replyLimit = 1024;  // enough for the headers and the start of the body
+
+// The reply until the server closes the connection, the time is up or it is long enough.
+std::string readReply(sf::TcpSocket& socket, Clock::time_point deadline) {
     sf::SocketSelector selector;
     selector.add(socket);
     std::string reply;
-    while (reply.find("\r\n") == std::string::npos && reply.size() < 1024) {
+    while (reply.size() < replyLimit) {
         auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
         if (left <= 0 || !selector.wait(sf::milliseconds(static_cast<sf::Int32>(left)))) break;
         char buffer[512];
@@ -45,7 +47,13 @@ std::string statusLine(sf::TcpSocket& socket, Clock::time_point deadline) {
         if (socket.receive(buffer, sizeof buffer, received) != sf::Socket::Done) break;
         reply.append(buffer, received);
     }
-    return reply.substr(0, reply.find("\r\n"));
+    return reply;
+}
+
+MetricsReply parsedReply(const std::string& reply) {
+    std::size_t headersEnd = reply.find("\r\n\r\n");
+    std::string body = headersEnd == std::string::npos ? "" : reply.substr(headersEnd + 4);
+    return {statusOf(reply.substr(0, reply.find("\r\n"))), body};
 }
 
 bool isSmallLetter(char c) { return c >= 'a' && c <= 'z'; }
@@ -65,17 +73,19 @@ bool wellFormedPair(const std::string& pair) {
 
 }  // namespace
 
-int metricsRequestStatus(const std::string& host, unsigned short port, const std::string& target) {
+MetricsReply metricsRequest(const std::string& host, unsigned short port, const std::string& target) {
     sf::IpAddress address(host);
     sf::TcpSocket socket;
     if (address == sf::IpAddress::None ||
         socket.connect(address, port, sf::milliseconds(metricsConnectLimitMs)) != sf::Socket::Done)
-        return 0;
+        return {};
     auto deadline = Clock::now() + std::chrono::milliseconds(metricsReplyLimitMs);
     std::string request = "GET " + target + " HTTP/1.0\r\nHost: " + host + "\r\nConnection: close\r\n\r\n";
-    if (!sendAll(socket, request)) return 0;
-    return statusOf(statusLine(socket, deadline));
+    if (!sendAll(socket, request)) return {};
+    return parsedReply(readReply(socket, deadline));
 }
+
+bool metricsDelivered(const MetricsReply& reply) { return reply.status == 200 && reply.body.rfind("Success", 0) == 0; }
 
 bool wellFormedReport(const std::string& text) {
     if (text.empty() || text.size() > 200) return false;

@@ -20,11 +20,15 @@
 
 namespace {
 
+const char* const successReply = "HTTP/1.0 200 OK\r\nContent-Length: 7\r\n\r\nSuccess";
+const char* const failureReply = "HTTP/1.0 500 Oops\r\nContent-Length: 0\r\n\r\n";
+
 // A tiny HTTP server on 127.0.0.1 that records each request target and answers
-// "Success" (or a 500 when told to fail).
+// "Success" (or a 500 when told to fail, or the reply it is given).
 class StubServer {
 public:
-    explicit StubServer(bool succeed = true) : succeed(succeed) {
+    explicit StubServer(bool succeed = true) : StubServer(std::string(succeed ? successReply : failureReply)) {}
+    explicit StubServer(std::string reply) : reply(std::move(reply)) {
         listener.listen(sf::Socket::AnyPort, sf::IpAddress::LocalHost);
         listener.setBlocking(false);
         thread = std::thread([this] { serve(); });
@@ -59,13 +63,11 @@ private:
                 std::lock_guard<std::mutex> lock(mutex);
                 seen.push_back(target);
             }
-            std::string reply = succeed ? "HTTP/1.0 200 OK\r\nContent-Length: 7\r\n\r\nSuccess"
-                                        : "HTTP/1.0 500 Oops\r\nContent-Length: 0\r\n\r\n";
             client.send(reply.data(), reply.size());
             client.disconnect();
         }
     }
-    bool succeed;
+    std::string reply;
     sf::TcpListener listener;
     std::atomic<bool> stop{false};
     std::mutex mutex;
@@ -249,4 +251,55 @@ TEST(Metrics, ReportTextsAreEncodedForTheRequestTarget) {
     EXPECT_FALSE(wellFormedReport("gametime=303&"));
     EXPECT_FALSE(wellFormedReport("game time=303"));
     EXPECT_FALSE(wellFormedReport(""));
+}
+
+// Only 200 with a body that begins "Success" takes a report out of the queue; a 204,
+// another 2xx, a 200 "Fail" or an error page that says "Success" leave it waiting.
+TEST(Metrics, OnlyA200BeginningWithSuccessDeliversAReport) {
+    Harness h({.saves = {{"sL.kv", "1\n"}}});
+    h.boot();
+    const char* const notTaken[] = {"HTTP/1.0 200 OK\r\n\r\nFail", "HTTP/1.0 204 No Content\r\n\r\n",
+                                    "HTTP/1.0 201 Created\r\n\r\nSuccess", "HTTP/1.0 500 Oops\r\n\r\nSuccess"};
+    for (const char* reply : notTaken) {
+        StubServer server{std::string(reply)};
+        setMetricsServer("127.0.0.1", server.port());
+        sendMetrics("newgame=true");
+        ASSERT_TRUE(waitForMetrics(5000));
+        ASSERT_EQ(server.targets().size(), 1u) << reply;
+    }
+    EXPECT_EQ(h.readFile("saves/mT.kv"), "newgame=true\nnewgame=true\nnewgame=true\nnewgame=true\n");
+    StubServer server{std::string("HTTP/1.0 200 OK\r\n\r\nSuccess, thank you")};
+    setMetricsServer("127.0.0.1", server.port());
+    sendMetrics("gametime=9&touchmode=false");
+    ASSERT_TRUE(waitForMetrics(5000));
+    EXPECT_EQ(h.readFile("saves/mT.kv"), "newgame=true\nnewgame=true\nnewgame=true\nnewgame=true\n");
+}
+
+TEST(Metrics, AnEmptyQueueFileStillGivesOneBareRequest) {
+    Harness h({.saves = {{"sL.kv", "1\n"}, {"mT.kv", ""}}});
+    StubServer server;
+    setMetricsServer("127.0.0.1", server.port());
+    h.boot();
+    ASSERT_TRUE(waitForMetrics(5000));
+    ASSERT_EQ(server.targets().size(), 1u);
+    EXPECT_EQ(server.targets()[0], prefix) << "nothing after the fixed part";
+    EXPECT_FALSE(h.fileExists("saves/mT.kv"));
+}
+
+// While no server answers, the queue keeps the newest reports and drops the oldest.
+TEST(Metrics, TheQueueKeepsOnlyTheNewestReports) {
+    std::string queued;
+    for (size_t i = 1; i <= metricsQueueLimit + 5; i++) queued += "gametime=" + std::to_string(i) + "&touchmode=false\n";
+    Harness h({.saves = {{"sL.kv", "1\n"}, {"mT.kv", queued}}});
+    h.boot();  // refused: nobody listens
+    ASSERT_TRUE(waitForMetrics(5000));
+    auto lines = splitLines(h.readFile("saves/mT.kv"));
+    ASSERT_EQ(lines.size(), metricsQueueLimit) << "a longer file is cut at the start";
+    EXPECT_EQ(lines.front(), "gametime=6&touchmode=false");
+    sendMetrics("newgame=true");
+    ASSERT_TRUE(waitForMetrics(5000));
+    lines = splitLines(h.readFile("saves/mT.kv"));
+    ASSERT_EQ(lines.size(), metricsQueueLimit);
+    EXPECT_EQ(lines.front(), "gametime=7&touchmode=false") << "the oldest report made room";
+    EXPECT_EQ(lines.back(), "newgame=true");
 }
