@@ -28,6 +28,7 @@
 
 void startupLoad() {
     readCheatFile();
+    loadReportConsent();
     flushMetricsQueue();
     loadSaveList();
     loadHighScores();

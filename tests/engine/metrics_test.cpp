@@ -134,7 +134,7 @@ private:
 }  // namespace
 
 TEST(Metrics, TheFirstStartReportsANewPlayer) {
-    Harness h;
+    Harness h({.saves = {{"mC.kv", "1\n"}}});
     StubServer server;
     setMetricsServer("127.0.0.1", server.port());
     h.boot();
@@ -149,7 +149,7 @@ TEST(Metrics, TheFirstStartReportsANewPlayer) {
 }
 
 TEST(Metrics, UndeliveredReportsWaitAndGoOutTogetherAtTheNextStart) {
-    Harness h;
+    Harness h({.saves = {{"mC.kv", "1\n"}}});
     {
         StubServer failing(false);
         setMetricsServer("127.0.0.1", failing.port());
@@ -173,7 +173,7 @@ TEST(Metrics, UndeliveredReportsWaitAndGoOutTogetherAtTheNextStart) {
 }
 
 TEST(Metrics, NoPostSendsNothingAndDropsWhatWaited) {
-    Harness h({.saves = {{"ch.eat", "noPost = true\n"}, {"mT.kv", "a=1\nb=2\n"}}});
+    Harness h({.saves = {{"ch.eat", "noPost = true\n"}, {"mT.kv", "a=1\nb=2\n"}, {"mC.kv", "1\n"}}});
     StubServer server;
     setMetricsServer("127.0.0.1", server.port());
     h.boot();
@@ -202,7 +202,7 @@ TEST(Metrics, CheatLinesMustMatchExactly) {
 }
 
 TEST(Metrics, ASilentServerNeitherStallsTheWorkerNorLosesAReport) {
-    Harness h;
+    Harness h({.saves = {{"mC.kv", "1\n"}}});
     SilentServer silent;
     setMetricsServer("127.0.0.1", silent.port());
     h.boot();
@@ -223,7 +223,7 @@ TEST(Metrics, ASilentServerNeitherStallsTheWorkerNorLosesAReport) {
 }
 
 TEST(Metrics, OnlyWellFormedReportLinesAreSent) {
-    Harness h({.saves = {{"sL.kv", "1\n"}, {"mT.kv", "a b\n../../x\n%zz=1\nnewgame=true\nkey=\xff\n=1\ngametime=5&touchmode=false\n"}}});
+    Harness h({.saves = {{"mC.kv", "1\n"}, {"sL.kv", "1\n"}, {"mT.kv", "a b\n../../x\n%zz=1\nnewgame=true\nkey=\xff\n=1\ngametime=5&touchmode=false\n"}}});
     StubServer server;
     setMetricsServer("127.0.0.1", server.port());
     h.boot();
@@ -234,7 +234,7 @@ TEST(Metrics, OnlyWellFormedReportLinesAreSent) {
 }
 
 TEST(Metrics, AReportAppendedAfterATornLineIsAWholeLineOfItsOwn) {
-    Harness h({.saves = {{"sL.kv", "1\n"}, {"mT.kv", "newplayer=true\nnewga"}}});  // cut off mid-line
+    Harness h({.saves = {{"mC.kv", "1\n"}, {"sL.kv", "1\n"}, {"mT.kv", "newplayer=true\nnewga"}}});  // cut off mid-line
     setMetricsServer("127.0.0.1", 1);  // refused
     h.boot();
     ASSERT_TRUE(waitForMetrics(5000));
@@ -256,7 +256,7 @@ TEST(Metrics, ReportTextsAreEncodedForTheRequestTarget) {
 // Only 200 with a body that begins "Success" takes a report out of the queue; a 204,
 // another 2xx, a 200 "Fail" or an error page that says "Success" leave it waiting.
 TEST(Metrics, OnlyA200BeginningWithSuccessDeliversAReport) {
-    Harness h({.saves = {{"sL.kv", "1\n"}}});
+    Harness h({.saves = {{"mC.kv", "1\n"}, {"sL.kv", "1\n"}}});
     h.boot();
     const char* const notTaken[] = {"HTTP/1.0 200 OK\r\n\r\nFail", "HTTP/1.0 204 No Content\r\n\r\n",
                                     "HTTP/1.0 201 Created\r\n\r\nSuccess", "HTTP/1.0 500 Oops\r\n\r\nSuccess"};
@@ -276,7 +276,7 @@ TEST(Metrics, OnlyA200BeginningWithSuccessDeliversAReport) {
 }
 
 TEST(Metrics, AnEmptyQueueFileStillGivesOneBareRequest) {
-    Harness h({.saves = {{"sL.kv", "1\n"}, {"mT.kv", ""}}});
+    Harness h({.saves = {{"mC.kv", "1\n"}, {"sL.kv", "1\n"}, {"mT.kv", ""}}});
     StubServer server;
     setMetricsServer("127.0.0.1", server.port());
     h.boot();
@@ -290,7 +290,7 @@ TEST(Metrics, AnEmptyQueueFileStillGivesOneBareRequest) {
 TEST(Metrics, TheQueueKeepsOnlyTheNewestReports) {
     std::string queued;
     for (size_t i = 1; i <= metricsQueueLimit + 5; i++) queued += "gametime=" + std::to_string(i) + "&touchmode=false\n";
-    Harness h({.saves = {{"sL.kv", "1\n"}, {"mT.kv", queued}}});
+    Harness h({.saves = {{"mC.kv", "1\n"}, {"sL.kv", "1\n"}, {"mT.kv", queued}}});
     h.boot();  // refused: nobody listens
     ASSERT_TRUE(waitForMetrics(5000));
     auto lines = splitLines(h.readFile("saves/mT.kv"));

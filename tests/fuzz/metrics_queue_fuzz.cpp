@@ -10,14 +10,14 @@
 #include <mutex>
 
 namespace {
-const std::string prefix = "/gamemetrics.php?id=qzx7vbn3041tmwrkd8pyh&game=thornvale&";
+const std::string prefix = "http://127.0.0.1:1/gamemetrics.php?id=qzx7vbn3041tmwrkd8pyh&game=thornvale&";
 std::mutex sentMutex;
 std::vector<std::string> sent;
 MetricsReply reply;
 
-MetricsReply recordRequest(const std::string&, unsigned short, const std::string& target) {
+MetricsReply recordRequest(const std::string& url) {
     std::lock_guard<std::mutex> lock(sentMutex);
-    sent.push_back(target);
+    sent.push_back(url);
     return reply;
 }
 
@@ -33,14 +33,17 @@ std::string joined(const std::vector<std::string>& lines, size_t count) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     enterFuzzFolder();
+    prepareMetricsHttp();
+    setMetricsServer("127.0.0.1", 1);
     setMetricsTransport(recordRequest);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    resetSaves({{"mT.kv", input(data, size)}});
+    resetSaves({{"mT.kv", input(data, size)}, {"mC.kv", "1\n"}});
     resetProgram();
     cheats.noPost = false;
+    loadReportConsent();
     // Refused, silent, a 204, a 200 "Fail", or taken.
     const MetricsReply replies[] = {{500, ""}, {0, ""}, {204, ""}, {200, "Fail"}, {200, "Success"}};
     reply = replies[size % 5];
