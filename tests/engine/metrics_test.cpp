@@ -5,6 +5,7 @@
 #include "engine/metrics.h"
 #include "engine/metrics_http.h"
 #include "frontend/save_list.h"
+#include "support/game_process.h"
 #include "support/harness.h"
 #include "world/game_session.h"
 #include "world/kinds.h"
@@ -14,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -130,6 +133,32 @@ private:
     std::atomic<bool> stop{false};
     std::thread thread;
 };
+
+// The test transport: every URL asked for, answered with `transportReply`.
+std::mutex requestsMutex;
+std::vector<std::string> requests;
+MetricsReply transportReply{200, "Success"};
+
+MetricsReply recordRequest(const std::string& url) {
+    std::lock_guard<std::mutex> lock(requestsMutex);
+    requests.push_back(url);
+    return transportReply;
+}
+
+// The report texts asked for since the last look, once every report was handled.
+std::vector<std::string> newRequests() {
+    EXPECT_TRUE(waitForMetrics(5000));
+    std::lock_guard<std::mutex> lock(requestsMutex);
+    std::vector<std::string> texts;
+    for (const std::string& url : requests) texts.push_back(url.substr(url.find(prefix) + prefix.size()));
+    requests.clear();
+    return texts;
+}
+
+using Texts = std::vector<std::string>;
+
+// The chooser's report box (its label takes presses too) and the settings screen's.
+bool boxTicked(Harness& h, int x, int y) { return h.pixel(x - 8, y - 8) == sf::Color(100, 100, 100); }
 
 }  // namespace
 
@@ -302,4 +331,88 @@ TEST(Metrics, TheQueueKeepsOnlyTheNewestReports) {
     ASSERT_EQ(lines.size(), metricsQueueLimit);
     EXPECT_EQ(lines.front(), "gametime=7&touchmode=false") << "the oldest report made room";
     EXPECT_EQ(lines.back(), "newgame=true");
+}
+
+// Nothing is kept or sent until the player agrees on the chooser or the settings screen;
+// "no" there deletes what waits, and a build without a server never sends.
+TEST(Metrics, ReportsOnlyWithThePlayersConsent) {
+    Harness h;
+    setMetricsTransport(recordRequest);
+    transportReply = {200, "Success"};
+    h.boot();  // the very first start
+    h.moveTo(10, 10);
+    h.step();
+    ASSERT_TRUE(app.showInputChooser);
+    EXPECT_FALSE(boxTicked(h, 354, 300)) << "off until the player ticks it";
+    h.menuPress(500, 250);  // Mouse/Keyboard
+    h.menuPress(500, 350);  // Confirm, the box left off
+    h.startGame(4);
+    EXPECT_EQ(newRequests(), Texts{});
+    EXPECT_FALSE(h.fileExists("saves/mT.kv"));
+    EXPECT_FALSE(h.fileExists("saves/mC.kv")) << "no file: no";
+
+    h.restart();  // asked again; now the player agrees, by its label
+    h.menuPress(480, 300);
+    h.moveTo(10, 10);
+    h.step();
+    h.saveScreenshot("chooser_reports_ticked");
+    EXPECT_TRUE(boxTicked(h, 354, 300));
+    EXPECT_EQ(newRequests(), Texts{}) << "nothing before Confirm";
+    h.menuPress(500, 350);
+    EXPECT_EQ(h.readFile("saves/mC.kv"), "1\n");
+    EXPECT_EQ(newRequests(), Texts{}) << "not a first start any more";
+    transportReply = {0, ""};  // no network
+    h.startGame(4);
+    EXPECT_EQ(newRequests(), Texts{"newgame=true"});
+    EXPECT_EQ(h.readFile("saves/mT.kv"), "newgame=true\n");
+
+    clearMenuFlags();
+    app.inGame = false;
+    app.showSettings = true;
+    h.step();
+    h.saveScreenshot("settings_reports_on");
+    EXPECT_TRUE(boxTicked(h, 257, 390));
+    h.menuPress(257, 390);  // the switch, off
+    EXPECT_FALSE(h.fileExists("saves/mT.kv")) << "turning it off deletes the queue";
+    EXPECT_EQ(h.readFile("saves/mC.kv"), "0\n");
+    h.startGame(5);
+    EXPECT_EQ(newRequests(), Texts{});
+    EXPECT_FALSE(h.fileExists("saves/mT.kv"));
+
+    agreeToReports(true);
+    setMetricsServer("");  // a build without a server's address
+    h.startGame(6);
+    EXPECT_EQ(newRequests(), Texts{});
+    EXPECT_FALSE(h.fileExists("saves/mT.kv"));
+}
+
+// A first start reports itself once the player agrees on the chooser, not before.
+TEST(Metrics, AFirstStartIsReportedWhenThePlayerAgrees) {
+    Harness h;
+    setMetricsTransport(recordRequest);
+    transportReply = {200, "Success"};
+    h.boot();
+    EXPECT_EQ(newRequests(), Texts{});
+    h.menuPress(500, 200);  // Touch
+    h.menuPress(354, 300);  // the box
+    h.menuPress(500, 350);  // Confirm
+    EXPECT_EQ(newRequests(), Texts{"newplayer=true"});
+    EXPECT_FALSE(h.fileExists("saves/mT.kv"));
+}
+
+// The game itself, pointed at a stub by the environment, sends through libcurl.
+TEST(Metrics, TheEnvironmentPointsTheGameAtAServer) {
+    TempFolder run, start;
+    std::filesystem::create_directory_symlink(THORNVALE_ASSETS_DIR, run.path + "/assets");
+    std::filesystem::copy_file(THORNVALE_GAME_BINARY, run.path + "/thornvale");
+    std::filesystem::create_directory(run.path + "/saves");
+    std::ofstream(run.path + "/saves/mC.kv") << "1\n";
+    StubServer server;
+    GameProcess game(run.path + "/thornvale", start.path,
+                     {"THORNVALE_METRICS_SERVER=http://127.0.0.1:" + std::to_string(server.port())});
+    for (int wait = 0; wait < 300 && server.targets().empty(); wait++)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    game.stop();
+    ASSERT_EQ(server.targets().size(), 1u) << game.errors();
+    EXPECT_EQ(server.targets()[0], prefix + "newplayer=true");
 }
