@@ -9,6 +9,7 @@
 #include "engine/hooks.h"
 #include "engine/hover.h"
 #include "engine/input.h"
+#include "engine/pause.h"
 #include "engine/random.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
@@ -226,30 +227,34 @@ void letGo(SmithingPiece& p) {
     if (static_cast<int>(std::sqrt(dx * dx + dy * dy)) < snapDistance) snapIntoPlace(p);
 }
 
-void glow(SmithingPiece& p) {
-    p.glow += p.glowStep;
-    if (p.glow < 50 && p.glowStep < 0) p.glowStep = +2;
-    if (p.glow > 150 && p.glowStep > 0) p.glowStep = -1;
+void glow(SmithingPiece& p, bool paused) {
+    if (!paused) {
+        p.glow += p.glowStep;
+        if (p.glow < 50 && p.glowStep < 0) p.glowStep = +2;
+        if (p.glow > 150 && p.glowStep > 0) p.glowStep = -1;
+    }
     setFill(highlight.r, highlight.g, highlight.b, p.glow < 0 ? 0 : p.glow > 255 ? 255 : p.glow);
     if (inEmbers(p)) frameRect(p.x, p.y, 39, 36);
     else frameRect(p.x, p.y, 76, 74);
 }
 
-void stepLoosePiece(int i) {
+// While the game is paused the pieces stand where they are, the one carried too.
+void stepLoosePiece(int i, bool paused) {
     SmithingPiece& p = smithing.pieces[i];
-    if (dragged(i)) followPointer(p);
-    if (dragged(i) && !pointer.leftDown) letGo(p);  // the left button carries, as with the fish
+    if (!paused && dragged(i)) followPointer(p);
+    if (!paused && dragged(i) && !pointer.leftDown) letGo(p);  // the left button carries, as with the fish
     if (dragged(i)) return;
     drawPiece(p, !inEmbers(p));
-    glow(p);  // a piece that snapped in just now flashes its frame once
+    glow(p, paused);  // a piece that snapped in just now flashes its frame once
 }
 
 void drawPuzzle() {
     drawSprite("smithing grid", 610, 340);
     for (const SmithingPiece& p : smithing.pieces)
         if (p.placed) drawPiece(p, true);
+    bool paused = gamePaused();
     for (int i = 0; i < pieceCount; i++)
-        if (smithing.pieces[i].loose) stepLoosePiece(i);
+        if (smithing.pieces[i].loose) stepLoosePiece(i, paused);
     if (smithing.draggedPiece >= 0) drawPiece(smithing.pieces[smithing.draggedPiece], true);
 }
 
