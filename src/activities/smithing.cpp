@@ -227,8 +227,9 @@ void letGo(SmithingPiece& p) {
     if (static_cast<int>(std::sqrt(dx * dx + dy * dy)) < snapDistance) snapIntoPlace(p);
 }
 
-void glow(SmithingPiece& p, bool paused) {
-    if (!paused) {
+// While the game is paused the frames hold their glow.
+void glow(SmithingPiece& p) {
+    if (!gamePaused()) {
         p.glow += p.glowStep;
         if (p.glow < 50 && p.glowStep < 0) p.glowStep = +2;
         if (p.glow > 150 && p.glowStep > 0) p.glowStep = -1;
@@ -238,23 +239,21 @@ void glow(SmithingPiece& p, bool paused) {
     else frameRect(p.x, p.y, 76, 74);
 }
 
-// While the game is paused the pieces stand where they are, the one carried too.
-void stepLoosePiece(int i, bool paused) {
+void stepLoosePiece(int i) {
     SmithingPiece& p = smithing.pieces[i];
-    if (!paused && dragged(i)) followPointer(p);
-    if (!paused && dragged(i) && !pointer.leftDown) letGo(p);  // the left button carries, as with the fish
+    if (dragged(i)) followPointer(p);
+    if (dragged(i) && !pointer.leftDown) letGo(p);  // the left button carries, as with the fish
     if (dragged(i)) return;
     drawPiece(p, !inEmbers(p));
-    glow(p, paused);  // a piece that snapped in just now flashes its frame once
+    glow(p);  // a piece that snapped in just now flashes its frame once
 }
 
 void drawPuzzle() {
     drawSprite("smithing grid", 610, 340);
     for (const SmithingPiece& p : smithing.pieces)
         if (p.placed) drawPiece(p, true);
-    bool paused = gamePaused();
     for (int i = 0; i < pieceCount; i++)
-        if (smithing.pieces[i].loose) stepLoosePiece(i, paused);
+        if (smithing.pieces[i].loose) stepLoosePiece(i);
     if (smithing.draggedPiece >= 0) drawPiece(smithing.pieces[smithing.draggedPiece], true);
 }
 

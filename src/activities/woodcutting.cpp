@@ -4,7 +4,6 @@
 #include "activities/gathering.h"
 #include "engine/app_state.h"
 #include "engine/input.h"
-#include "engine/pause.h"
 #include "engine/random.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
@@ -73,8 +72,6 @@ void updateWoodcutting() {
         drawStroke();
         return;
     }
-    // A stroke let go while the game is paused is judged once play goes on.
-    if (gamePaused()) return;
     if (strokeIsChop()) chop();
     swipe.swipeFromLeft = swipe.swipeFromRight = false;
 }
