@@ -5,6 +5,7 @@
 #include "activities/interaction.h"
 #include "engine/app_state.h"
 #include "engine/input.h"
+#include "engine/pause.h"
 #include "engine/platform.h"
 #include "frontend/load_screen.h"
 #include "frontend/menus.h"
@@ -29,7 +30,7 @@ void handlePlayPress() {
     if (handleGameClick()) tapUsed = true;
     if (!playing()) return;  // the exit button was pressed
     if (!forHelpPage) onInteractionPress();
-    if (tapUsed || !session.player.controlEnabled || helpOpen() || interactionActive()) return;
+    if (tapUsed || !session.player.controlEnabled || gamePaused() || interactionActive()) return;
     onTap(pointer.pointerX);
 }
 
