@@ -30,6 +30,12 @@ void openFirePitWith(Harness& h, std::initializer_list<int> items) {
     ASSERT_EQ(interaction.windowPhase, WindowPhase::Open);
 }
 
+// The first recipe chosen: a bass over birch logs, the logs waiting to be lit.
+void chooseBassOverBirch(Harness& h) {
+    openFirePitWith(h, {BirchLogs, RawBass});
+    h.click(500, 250);
+}
+
 int countInBag(int item) {
     int n = 0;
     for (int slot = 0; slot < 9; slot++) n += session.Inventory[slot] == item;
@@ -72,8 +78,7 @@ TEST(FirePit, ARecipeNeedsItsLogsAndItsFish) {
 
 TEST(FirePit, SlowRubbingWarmsButMakesNoSoundAndAStillPointerCools) {
     Harness h;
-    openFirePitWith(h, {BirchLogs, RawBass});
-    h.click(500, 250);
+    chooseBassOverBirch(h);
     ASSERT_EQ(firePit.FireState, 2);
     rub(h, 5, 30);
     EXPECT_FALSE(soundPlaying("fire starter")) << "moves of 5 px or less are too slow to rasp";
@@ -109,8 +114,7 @@ TEST(FirePit, OakWithTheSameRubbingStaysUnlit) {
 
 TEST(FirePit, ACookedFishOnThePlateIsServedAndABurntOneIsLost) {
     Harness h;
-    openFirePitWith(h, {BirchLogs, RawBass});
-    h.click(500, 250);
+    chooseBassOverBirch(h);
     lightTheFire(h);
     EXPECT_EQ(firePit.fishX, 500);
     EXPECT_EQ(firePit.fishY, 150);
@@ -145,8 +149,7 @@ TEST(FirePit, ACookedFishOnThePlateIsServedAndABurntOneIsLost) {
 
 TEST(FirePit, AFishLeftByTheFireBurnsAndTheWindowClosesEmptyHanded) {
     Harness h;
-    openFirePitWith(h, {BirchLogs, RawBass});
-    h.click(500, 250);
+    chooseBassOverBirch(h);
     lightTheFire(h);
     firePit.fishY = 539;  // dropped right by the flames: about 21 a step
     h.step(10);
@@ -163,8 +166,7 @@ TEST(FirePit, AFishLeftByTheFireBurnsAndTheWindowClosesEmptyHanded) {
 // The help page is the pause menu: behind it the logs neither warm nor cool.
 TEST(FirePit, BehindTheHelpPageRubbingTheLogsWarmsNothing) {
     Harness h;
-    openFirePitWith(h, {BirchLogs, RawBass});
-    h.click(500, 250);
+    chooseBassOverBirch(h);
     ASSERT_EQ(firePit.FireState, 2);
     rub(h, 60, 10);
     double warmed = interaction.ActivityProgress;
@@ -185,8 +187,7 @@ TEST(FirePit, BehindTheHelpPageRubbingTheLogsWarmsNothing) {
 // A fish lying by the fire neither cooks nor burns while the game is paused.
 TEST(FirePit, BehindTheHelpPageTheFishStandsStill) {
     Harness h;
-    openFirePitWith(h, {BirchLogs, RawBass});
-    h.click(500, 250);
+    chooseBassOverBirch(h);
     lightTheFire(h);
     // Take the fish off the plate and lay it 100 px from the heat: 6.4 a step.
     h.moveTo(500, 150);
@@ -224,8 +225,7 @@ TEST(FirePit, BehindTheHelpPageTheFishStandsStill) {
 // message stays 1.5 s of play, however long the player was away.
 TEST(FirePit, WithoutTheFocusTheFishAndItsBurntMessageWait) {
     Harness h;
-    openFirePitWith(h, {BirchLogs, RawBass});
-    h.click(500, 250);
+    chooseBassOverBirch(h);
     lightTheFire(h);
     firePit.fishY = 450;  // lying 100 px from the heat: 6.4 a step
     h.moveTo(500, 450);

@@ -32,6 +32,13 @@ const sf::Color advantageGreen(0, 110, 0), disadvantageRed(150, 0, 0);
 // The tool line at (175, 550), 18 px text.
 int toolLinePixels(Harness& h, sf::Color colour) { return pixelsOfColour(h, colour, 175, 548, 330, 26); }
 
+// A touch player before a bronze rock, its window open.
+void openRockByTouch(Harness& h) {
+    standBefore(h, BronzeRock);
+    touchMode = true;
+    openWindow(h);
+}
+
 }  // namespace
 
 TEST(Interaction, SpaceOverAnEmptyPlaceDoesNothing) {
@@ -260,9 +267,7 @@ TEST(Interaction, KeyboardClickOutsideThePanelKeepsTheWindowOpen) {
 
 TEST(Interaction, TouchTapOutsideThePanelClosesIt) {
     Harness h;
-    standBefore(h, BronzeRock);
-    touchMode = true;
-    openWindow(h);
+    openRockByTouch(h);
     h.tap(500, 400);  // inside the panel
     EXPECT_TRUE(windowIs(WindowPhase::Open));
     h.tap(849, 584);  // its last pixel
@@ -273,9 +278,7 @@ TEST(Interaction, TouchTapOutsideThePanelClosesIt) {
 
 TEST(Interaction, TouchTapsOnTheHudBarAndOpenSidePagesDoNotClose) {
     Harness h;
-    standBefore(h, BronzeRock);
-    touchMode = true;
-    openWindow(h);
+    openRockByTouch(h);
     h.tap(400, 35);  // the bar, between the timer and the buttons
     EXPECT_TRUE(windowIs(WindowPhase::Open));
 
@@ -296,9 +299,7 @@ TEST(Interaction, TouchTapsOnTheHudBarAndOpenSidePagesDoNotClose) {
 // Touch: with help open over a window, the tap outside the panel is the help page's.
 TEST(Interaction, TouchTapThatClosesTheHelpPageLeavesTheWindowAndItsProgress) {
     Harness h;
-    standBefore(h, BronzeRock);
-    touchMode = true;
-    openWindow(h);
+    openRockByTouch(h);
     for (int i = 0; i < 3; i++) {
         mining.hitsSinceOpen = 0;  // the circle stays where it is
         h.tap(mining.hitCircleX + i, mining.hitCircleY);

@@ -4,7 +4,7 @@
 #include "engine/input.h"
 #include "frontend/load_screen.h"
 #include "game/dispatch.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "world/area_objects.h"
 #include "world/game_session.h"
 #include "world/kinds.h"
@@ -61,7 +61,7 @@ TEST(Input, TouchClickIsThePointerLandingOnANewSpot) {
 // A press on the title's play button does nothing while a loading screen covers it,
 // and opens the main menu once the screen has gone.
 TEST(Input, ClicksWaitForTheLoadingScreen) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}}});
+    Harness h(returningPlayer());
     h.boot();
     ASSERT_TRUE(showing(Screen::Title));
     raiseLoadingScreen(74);
@@ -79,22 +79,19 @@ TEST(Input, ClicksWaitForTheLoadingScreen) {
 TEST(Input, PointerInRectIncludesLeftAndTopEdgesOnly) {
     Harness h;
     h.boot();
-    auto at = [&](int x, int y) {
+    auto inBox = [&](int x, int y) {  // the 100 x 40 box centred on (500, 300)
         h.moveTo(x, y);
         refreshPointerSnapshot();
+        return pointerInRectInt(500, 300, 100, 40);
     };
-    at(450, 280);
-    EXPECT_TRUE(pointerInRectInt(500, 300, 100, 40));
-    at(549, 319);
-    EXPECT_TRUE(pointerInRectInt(500, 300, 100, 40));
-    at(550, 300);
-    EXPECT_FALSE(pointerInRectInt(500, 300, 100, 40));
-    at(500, 320);
-    EXPECT_FALSE(pointerInRectInt(500, 300, 100, 40));
+    EXPECT_TRUE(inBox(450, 280) && inBox(549, 319));
+    EXPECT_FALSE(inBox(550, 300) || inBox(500, 320));
     // Float halves are truncated: a 295 wide box at 145 starts at x -2 and ends before 293.
-    at(292, 215);
+    h.moveTo(292, 215);
+    refreshPointerSnapshot();
     EXPECT_TRUE(pointerInRect(145, 215, 295, 290));
-    at(293, 215);
+    h.moveTo(293, 215);
+    refreshPointerSnapshot();
     EXPECT_FALSE(pointerInRect(145, 215, 295, 290));
     h.leaveWindow();
     refreshPointerSnapshot();
@@ -153,7 +150,7 @@ TEST(Input, HoldingTheRightButtonInAGameShowsTooltipsAtOnce) {
 }
 
 TEST(Input, TheWheelScrollsTheLoadListOneRowPerTurn) {
-    std::vector<std::pair<std::string, std::string>> saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}};
+    std::vector<std::pair<std::string, std::string>> saves = {settingsFile()};
     std::string list = "14\n";
     for (int i = 1; i <= 13; i++) {
         list += std::to_string(i) + "\n";

@@ -3,7 +3,7 @@
 #include "engine/input.h"
 #include "engine/settings.h"
 #include "engine/sound.h"
-#include "support/harness.h"
+#include "support/play.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ TEST(Settings, LockedFileStartsOnTheTitleWithItsVolumes) {
 }
 
 TEST(Settings, TouchLockedStartsInTouchMode) {
-    Harness h({.saves = {{"sF.kv", "1\n1\n100\n1\n100\n0\n"}}});
+    Harness h({.saves = {settingsFile({.inputChoice = 1})}});
     h.boot();
     EXPECT_TRUE(touchMode);
     EXPECT_TRUE(showing(Screen::Title));

@@ -6,7 +6,7 @@
 #include "engine/sound.h"
 #include "frontend/menu_state.h"
 #include "inventory/inventory.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "world/game_session.h"
 
 #include <cstdlib>
@@ -41,9 +41,8 @@ const WindowCase cases[] = {
 
 void PrintTo(const WindowCase& c, std::ostream* out) { *out << c.name; }
 
-HarnessOptions returningPlayer(const WindowCase& c) {
-    HarnessOptions options;
-    options.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}};
+HarnessOptions returningPlayerIn(const WindowCase& c) {
+    HarnessOptions options = returningPlayer();
     options.windowWidth = c.width;
     options.windowHeight = c.height;
     return options;
@@ -67,7 +66,7 @@ class WindowSizes : public ::testing::TestWithParam<WindowCase> {};
 
 TEST_P(WindowSizes, MappedCentresOfMenuButtonsPressThem) {
     const WindowCase& c = GetParam();
-    Harness h(returningPlayer(c));
+    Harness h(returningPlayerIn(c));
     h.boot();
     ASSERT_TRUE(showing(Screen::Title));
     pressPixel(h, c.play);
@@ -81,7 +80,7 @@ TEST_P(WindowSizes, MappedCentresOfMenuButtonsPressThem) {
 
 TEST_P(WindowSizes, APressOnABarDoesNothing) {
     const WindowCase& c = GetParam();
-    Harness h(returningPlayer(c));
+    Harness h(returningPlayerIn(c));
     h.boot();
     pressPixel(h, c.play);
     ASSERT_TRUE(showing(Screen::MainMenu));
@@ -95,7 +94,7 @@ TEST_P(WindowSizes, APressOnABarDoesNothing) {
 
 TEST_P(WindowSizes, ItemsAreDraggedInTheBag) {
     const WindowCase& c = GetParam();
-    Harness h(returningPlayer(c));
+    Harness h(returningPlayerIn(c));
     h.boot();
     h.standInGame(7);
     h.step();
@@ -120,12 +119,12 @@ TEST_P(WindowSizes, ScreenshotShowsBarsAndTheWholePictureUndistorted) {
     const WindowCase& c = GetParam();
     sf::Image reference;
     {
-        Harness plain(returningPlayer({"Plain", 1000, 600}));
+        Harness plain(returningPlayerIn({"Plain", 1000, 600}));
         plain.boot();
         plain.step(3);
         reference = plain.screenshot();
     }
-    Harness h(returningPlayer(c));
+    Harness h(returningPlayerIn(c));
     h.boot();
     h.step(3);
     sf::Image shot = h.screenshot();

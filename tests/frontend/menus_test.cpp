@@ -10,7 +10,7 @@
 #include "frontend/new_game.h"
 #include "frontend/save_game.h"
 #include "frontend/save_list.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "world/game_session.h"
 
 #include <gtest/gtest.h>
@@ -18,14 +18,6 @@
 #include <set>
 
 namespace {
-
-// A returning player with a locked Mouse/Keyboard choice, past the tutorial.
-HarnessOptions returningPlayer(std::vector<std::pair<std::string, std::string>> more = {}) {
-    HarnessOptions options;
-    options.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}};
-    for (auto& file : more) options.saves.push_back(file);
-    return options;
-}
 
 std::string saveFile(const std::string& name, int progress, int seed) {
     std::string text = name + "\n" + std::to_string(progress) + "\n" + std::to_string(seed) + "\n";
@@ -55,7 +47,7 @@ TEST(Menus, ChooserLockStopsItAppearingAtLaterStarts) {
     h.menuPress(715, 490);  // the lock area
     EXPECT_EQ(settings.AskInputAtStart, 0);
     h.menuPress(500, 350);
-    EXPECT_EQ(h.readFile("saves/sF.kv"), "1\n1\n100\n1\n100\n0\n");
+    EXPECT_EQ(h.readFile("saves/sF.kv"), settingsFile({.inputChoice = 1}).second);
 
     h.restart();
     EXPECT_TRUE(showing(Screen::Title));
@@ -79,7 +71,7 @@ TEST(Menus, NewPlayerGoesThroughTheTutorialThenNamesAndSeedsAGame) {
     // The tutorial was left at its last words: step 59, bronze tools, nothing researched.
     std::string lastWords = "59\n300\n0\n13\n16\n19\n";
     for (int i = 0; i < 27; i++) lastWords += "0\n";
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"tS.kv", lastWords}}});
+    Harness h({.saves = {settingsFile(), {"tS.kv", lastWords}}});
     h.boot();
     ASSERT_TRUE(showing(Screen::Title));
     h.saveScreenshot("title");
@@ -118,8 +110,7 @@ TEST(Menus, NewPlayerGoesThroughTheTutorialThenNamesAndSeedsAGame) {
 TEST(Menus, AGameLeftByClosingLoadsBackAsItWasSaved) {
     Harness h(returningPlayer());
     h.boot();
-    h.menuPress(500, 500);  // title -> main menu
-    h.menuPress(500, 205);
+    openNameEntry(h);
     h.type("Keeper");
     h.typeCode(13);
     h.click(500, 275);   // Random Seed: behind the loading screen
@@ -159,8 +150,7 @@ TEST(Menus, AGameLeftByClosingLoadsBackAsItWasSaved) {
 TEST(Menus, SaveNameRules) {
     Harness h(returningPlayer());
     h.boot();
-    h.menuPress(500, 500);
-    h.menuPress(500, 205);
+    openNameEntry(h);
     h.type(" ");
     EXPECT_EQ(newGameForm.name, "") << "a name cannot start with a space";
     h.menuPress(500, 370);  // Continue with no name: a click, and nothing else
@@ -184,8 +174,7 @@ TEST(Menus, SaveNameRules) {
 namespace {
 // From the title to the custom seed screen, for a save named "Seedy".
 void reachSeedEntry(Harness& h) {
-    h.menuPress(500, 500);
-    h.menuPress(500, 205);
+    openNameEntry(h);
     h.type("Seedy");
     h.typeCode(13);
     h.menuPress(500, 325);
@@ -315,7 +304,7 @@ TEST(Menus, FifteenSavesScrollElevenAtATime) {
 }
 
 TEST(Menus, TouchRowsNeedATapToSelectAndAnotherToAct) {
-    Harness h({.saves = {{"sF.kv", "1\n1\n100\n1\n100\n0\n"},
+    Harness h({.saves = {settingsFile({.inputChoice = 1}),
                          {"sL.kv", "3\n2\n1\n"},
                          {"1.kv", saveFile("One", 10, 1)},
                          {"2.kv", saveFile("Two", 20, 2)}}});

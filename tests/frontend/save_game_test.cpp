@@ -2,7 +2,7 @@
 #include "engine/app_state.h"
 #include "frontend/save_game.h"
 #include "frontend/save_list.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "world/game_session.h"
 
 #include <gtest/gtest.h>
@@ -13,14 +13,6 @@ std::string lines53(const std::vector<std::string>& first) {
     std::string text;
     for (size_t i = 0; i < 53; i++) text += (i < first.size() ? first[i] : "0") + "\n";
     return text;
-}
-
-// A game in the list, loaded the way the load screen loads it.
-bool loadFromList(Harness& h, const std::string& id, const std::string& content) {
-    h.writeFile("saves/" + id + ".kv", content);
-    saveList.entries = {"9", id};
-    raiseLoadingScreen(74);
-    return loadGame(id);
 }
 
 }  // namespace

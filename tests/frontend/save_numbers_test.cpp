@@ -4,7 +4,7 @@
 #include "frontend/load_screen.h"
 #include "frontend/save_game.h"
 #include "frontend/save_list.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "world/game_session.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +12,6 @@
 #include <filesystem>
 
 namespace {
-
-const std::string lockedSettings = "0\n1\n100\n1\n100\n0\n";  // straight to the title
 
 // A whole saved game named name, every other line 0 but the seed.
 std::string savedGame(const std::string& name, int seed = 77) {
@@ -23,7 +21,7 @@ std::string savedGame(const std::string& name, int seed = 77) {
 }
 
 HarnessOptions withFiles(std::vector<std::pair<std::string, std::string>> files) {
-    files.push_back({"sF.kv", lockedSettings});
+    files.push_back(settingsFile());  // straight to the title
     return HarnessOptions{.saves = files};
 }
 

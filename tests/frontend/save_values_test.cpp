@@ -3,7 +3,7 @@
 #include "engine/app_state.h"
 #include "frontend/save_game.h"
 #include "frontend/save_list.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "tutorial/tutorial_play.h"
 #include "world/game_session.h"
 
@@ -18,21 +18,13 @@ std::string saveWithLine(int line, const std::string& text) {
     return file;
 }
 
-// Loads saves/<id>.kv from the list as the load screen does.
-bool loadListed(Harness& h, const std::string& id, const std::string& content) {
-    h.writeFile("saves/" + id + ".kv", content);
-    saveList.entries = {"9", id};
-    raiseLoadingScreen(74);
-    return loadGame(id);
-}
-
 // Saves, loads what was written and saves again: both files must be the same bytes.
 void expectRoundTrip(Harness& h, int number) {
     session.SaveNumber = number;
     saveGame();
     std::string first = h.readFile("saves/" + std::to_string(number) + ".kv");
     session = GameSession{};
-    ASSERT_TRUE(loadListed(h, std::to_string(number), first)) << first;
+    ASSERT_TRUE(loadFromList(h, std::to_string(number), first)) << first;
     saveGame();
     EXPECT_EQ(h.readFile("saves/" + std::to_string(number) + ".kv"), first);
 }
@@ -43,7 +35,7 @@ TEST(SaveValues, ANegativeSeedIsRefusedAndTheFileKeptAsItWas) {
     Harness h;
     h.boot();
     std::string file = saveWithLine(3, "-5");
-    EXPECT_FALSE(loadListed(h, "4", file));
+    EXPECT_FALSE(loadFromList(h, "4", file));
     EXPECT_FALSE(showing(Screen::Game));
     EXPECT_EQ(h.readFile("saves/4.kv"), file) << "a refused game is never written back changed";
     EXPECT_EQ(saveList.entries.size(), 2u) << "its entry stays";
@@ -98,13 +90,13 @@ TEST(SaveValues, ValuesOutOfRangeAbandonTheLoadLikeABadLine) {
     for (const auto& [line, text] : bad) {
         std::string file = saveWithLine(line, text);
         session.SaveName = "untouched";
-        EXPECT_FALSE(loadListed(h, "6", file)) << "line " << line << " = " << text;
+        EXPECT_FALSE(loadFromList(h, "6", file)) << "line " << line << " = " << text;
         EXPECT_FALSE(app.loadingScreenOn) << "line " << line;
         EXPECT_FALSE(showing(Screen::Game)) << "line " << line;
         EXPECT_EQ(session.SaveName, "untouched") << "line " << line;
         EXPECT_EQ(h.readFile("saves/6.kv"), file) << "line " << line;
     }
-    EXPECT_TRUE(loadListed(h, "6", saveWithLine(53, "-37.9"))) << "a shower long past is fine";
+    EXPECT_TRUE(loadFromList(h, "6", saveWithLine(53, "-37.9"))) << "a shower long past is fine";
 }
 
 TEST(SaveValues, ANameEndingInACarriageReturnKeepsIt) {
@@ -115,7 +107,7 @@ TEST(SaveValues, ANameEndingInACarriageReturnKeepsIt) {
     EXPECT_EQ(session.SaveName, "Bob\r");
     std::string crlf;
     for (const std::string& line : splitLines(saveWithLine(1, "Ann"))) crlf += line + "\r\n";
-    ASSERT_TRUE(loadListed(h, "7", crlf)) << "a file with CR LF line ends still loads";
+    ASSERT_TRUE(loadFromList(h, "7", crlf)) << "a file with CR LF line ends still loads";
     EXPECT_EQ(session.SaveName, "Ann");
 }
 

@@ -5,7 +5,7 @@
 #include "engine/app_state.h"
 #include "engine/input.h"
 #include "frontend/new_game.h"
-#include "support/harness.h"
+#include "support/play.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,7 @@ TEST(Screens, ChooserFillsTheChosenMethodGreyAndFramesTheHoveredOne) {
 }
 
 TEST(Screens, TitleLettersRippleUnderTheMouse) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}}});
+    Harness h(returningPlayer());
     h.boot();
     h.moveTo(900, 300);
     h.step();
@@ -51,7 +51,7 @@ TEST(Screens, TitleLettersRippleUnderTheMouse) {
 }
 
 TEST(Screens, TouchTextScreensShowTheirKeysAndMoveTheFieldsUp) {
-    Harness h({.saves = {{"sF.kv", "1\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}}});
+    Harness h(returningPlayer({}, {.inputChoice = 1}));
     h.boot();
     ASSERT_TRUE(touchMode);
     h.tap(500, 500);
@@ -71,10 +71,9 @@ TEST(Screens, TouchTextScreensShowTheirKeysAndMoveTheFieldsUp) {
 }
 
 TEST(Screens, MouseTextScreensAndTheLoadingBar) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}}});
+    Harness h(returningPlayer());
     h.boot();
-    h.menuPress(500, 500);
-    h.menuPress(500, 205);
+    openNameEntry(h);
     h.type("Willow Bend");
     h.step();
     h.saveScreenshot("screen_name_entry");

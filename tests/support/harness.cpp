@@ -76,7 +76,7 @@ Harness::~Harness() {
     fs::remove_all(folder, ignored);
 }
 
-void Harness::resetProgramState() {
+void resetProgramState() {
     installGameHooks();
     resetAppState();
     resetInput();
@@ -194,21 +194,20 @@ void Harness::type(const std::string& text) {
     for (char c : text) typeCode(static_cast<unsigned char>(c));
 }
 
-void Harness::holdKey(sf::Keyboard::Key key) {
-    scriptedInput().keys[key] = true;
+namespace {
+// The key goes down or up on the scripted keyboard, then its event reaches the window.
+void sendKey(sf::Keyboard::Key key, bool down) {
+    scriptedInput().keys[key] = down;
     sf::Event event;
-    event.type = sf::Event::KeyPressed;
+    event.type = down ? sf::Event::KeyPressed : sf::Event::KeyReleased;
     event.key.code = key;
     handleWindowEvent(event);
 }
+}  // namespace
 
-void Harness::releaseKey(sf::Keyboard::Key key) {
-    scriptedInput().keys[key] = false;
-    sf::Event event;
-    event.type = sf::Event::KeyReleased;
-    event.key.code = key;
-    handleWindowEvent(event);
-}
+void Harness::holdKey(sf::Keyboard::Key key) { sendKey(key, true); }
+
+void Harness::releaseKey(sf::Keyboard::Key key) { sendKey(key, false); }
 
 void Harness::setFocus(bool focused) { scriptedInput().focused = focused; }
 

@@ -60,10 +60,10 @@ public:
 
 private:
     void pollPointer();
-    void resetProgramState();
     HarnessOptions options;
     std::string previousFolder;
     sf::RenderTexture target;
 };
 
 std::vector<std::string> splitLines(const std::string& text);
+void resetProgramState();  // as at start-up: every harness, and every fuzz input, begins here

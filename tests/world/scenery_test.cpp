@@ -197,7 +197,7 @@ TEST(Scenery, ShowerDarkensDrawsStreaksAndPlaysTheRainUntilItEnds) {
 // A game left in the last seconds of a shower, while the rain fades out: the next
 // game's shower is heard at the player's effects volume.
 TEST(Rain, AShowerLeftAsItFadesOutDoesNotSilenceTheNextGamesRain) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n70\n0\n"}, {"sL.kv", "1\n"}}});
+    Harness h(returningPlayer({}, {.sfxVolume = 70}));
     h.boot();
     h.standInGame(3);
     std::string rainyGame = std::to_string(session.SaveNumber);
