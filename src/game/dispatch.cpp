@@ -41,8 +41,7 @@ void handleWindowEvent(const sf::Event& event) {
     GameSession& s = session;
     switch (event.type) {
         case sf::Event::Closed:
-            app.quitRequested = true;
-            platformCloseWindow();
+            requestQuit();
             break;
         case sf::Event::Resized:
             publishViewMapping();
