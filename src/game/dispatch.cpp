@@ -5,6 +5,7 @@
 #include "engine/app_state.h"
 #include "engine/input.h"
 #include "engine/key_actions.h"
+#include "engine/pause.h"
 #include "engine/platform.h"
 #include "frontend/load_screen.h"
 #include "frontend/menus.h"
@@ -28,7 +29,7 @@ void dispatchClick() {
         if (!forHelpPage) onInteractionPress();
         if (tapPending) {
             tapPending = false;
-            if (session.player.controlEnabled && !helpOpen() && !interactionActive())
+            if (session.player.controlEnabled && !gamePaused() && !interactionActive())
                 onTap(pointer.pointerX);
         }
     } else if (app.inTutorial) {
