@@ -36,11 +36,12 @@ echo "lintian: $(grep -c '^W:' "$build/lintian.log") warnings, no errors, no har
 unpacked="$build/unpacked-deb"
 rm -rf "$unpacked" && dpkg-deb -x "$deb" "$unpacked"
 binary="$unpacked/usr/games/thornvale"
-dynamic=$(readelf -d -W "$binary")
-echo "$dynamic" | grep -q 'FLAGS_1.*PIE' || fail "the binary is not position-independent"
-echo "$dynamic" | grep -Eq '\(FLAGS\).*BIND_NOW|FLAGS_1.*NOW' || fail "the binary is not linked with -z now"
-readelf -l -W "$binary" | grep -q GNU_RELRO || fail "the binary has no read-only relocations"
-readelf --dyn-syms -W "$binary" | grep -q '__[a-z0-9_]*_chk@' || fail "the binary has no fortified libc calls"
+# (Read whole first: grep -q leaving a pipe early would fail the pipeline under pipefail.)
+dynamic=$(readelf -d -W "$binary") segments=$(readelf -l -W "$binary") symbols=$(readelf --dyn-syms -W "$binary")
+grep -q 'FLAGS_1.*PIE' <<< "$dynamic" || fail "the binary is not position-independent"
+grep -Eq '\(FLAGS\).*BIND_NOW|FLAGS_1.*NOW' <<< "$dynamic" || fail "the binary is not linked with -z now"
+grep -q GNU_RELRO <<< "$segments" || fail "the binary has no read-only relocations"
+grep -q '__[a-z0-9_]*_chk@' <<< "$symbols" || fail "the binary has no fortified libc calls"
 
 # One package test at a time on a machine: installing and removing are system-wide.
 exec 9> /tmp/thornvale-package-test.lock
