@@ -20,7 +20,7 @@ rm -f "$deb"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "computed dependencies: $depends"
-for library in libsfml-graphics2.5 libsfml-audio2.5 libsfml-network2.5 libc6 libstdc++6 \
+for library in libsfml-graphics2.5 libsfml-audio2.5 libcurl4 libc6 libstdc++6 \
     fonts-sil-andika fonts-comfortaa; do
   echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//' | grep -qx "$library" || fail "Depends lacks $library: $depends"
 done
