@@ -5,6 +5,7 @@
 #include "activities/interaction.h"
 #include "engine/app_state.h"
 #include "engine/input.h"
+#include "engine/key_actions.h"
 #include "engine/pause.h"
 #include "engine/platform.h"
 #include "frontend/load_screen.h"
@@ -34,19 +35,28 @@ void handlePlayPress() {
     onTap(pointer.pointerX);
 }
 
-// Enter moves the elder's speech on; Space opens the object in front of the wisp;
-// Esc closes the help page, or else the window; Q and E open the checklist and the bag.
-void handlePlayKey(uint32_t c) {
-    if (c == 10 || c == 13) {
-        tutorialTakesEnter();
-    } else if (c == 32) {
-        if (session.player.controlEnabled && !helpOpen() && tutorialMayOpenObject()) openInteraction();
-    } else if (c == 27) {
-        if (revealed(Reveal::Help) && !toggleHelp(true) && !lessonHoldsWindow()) closeInteraction(0);
-    } else if (c == 'q') {
-        if (revealed(Reveal::ChecklistPage) && !helpOpen()) toggleChecklist(false);
-    } else if (c == 'e') {
-        if (revealed(Reveal::Bag) && !helpOpen()) toggleInventory(false);
+// A key during a game or the tutorial: Confirm moves the elder's speech on, Interact opens
+// the object in front of the wisp, Close shuts the help page or else the window, Bag and
+// Checklist open and close their pages; the tutorial keeps what it has not taught yet.
+void runPlayKey(KeyAction action) {
+    switch (action) {
+        case KeyAction::Confirm:
+            tutorialTakesEnter();
+            break;
+        case KeyAction::Interact:
+            if (session.player.controlEnabled && !helpOpen() && tutorialMayOpenObject()) openInteraction();
+            break;
+        case KeyAction::Close:
+            if (revealed(Reveal::Help) && !toggleHelp(true) && !lessonHoldsWindow()) closeInteraction(0);
+            break;
+        case KeyAction::Checklist:
+            if (revealed(Reveal::ChecklistPage) && !helpOpen()) toggleChecklist(false);
+            break;
+        case KeyAction::Bag:
+            if (revealed(Reveal::Bag) && !helpOpen()) toggleInventory(false);
+            break;
+        default:
+            break;
     }
 }
 
@@ -58,12 +68,20 @@ void dispatchClick() {
     onMenuClick();
 }
 
+namespace {
+// Walking follows the walk keys' state: any key press while one is down starts that walk.
+void startHeldWalks() {
+    PlayerState& player = session.player;
+    if (walkKeyHeld(KeyAction::WalkLeft)) player.moveLeftHeld = true;
+    if (walkKeyHeld(KeyAction::WalkRight)) player.moveRightHeld = true;
+}
+}  // namespace
+
 void handleWindowEvent(const sf::Event& event) {
     GameSession& s = session;
     switch (event.type) {
         case sf::Event::Closed:
-            app.quitRequested = true;
-            platformCloseWindow();
+            requestQuit();
             break;
         case sf::Event::Resized:
             publishViewMapping();
@@ -72,13 +90,13 @@ void handleWindowEvent(const sf::Event& event) {
             handleTextEntered(event.text.unicode);
             break;
         case sf::Event::KeyPressed:
-            // Any key press while A or D is held starts the walk, whatever the key.
-            if (platformKey(sf::Keyboard::A)) s.player.moveLeftHeld = true;
-            if (platformKey(sf::Keyboard::D)) s.player.moveRightHeld = true;
+            startHeldWalks();
+            // With Ctrl, Alt or the system key held a key is a shortcut of the desktop's.
+            if (!event.key.control && !event.key.alt && !event.key.system) runKeyAction(keyActionFor(event.key.code));
             break;
         case sf::Event::KeyReleased:
-            s.player.moveLeftHeld = s.player.moveLeftHeld && platformKey(sf::Keyboard::A);
-            s.player.moveRightHeld = s.player.moveRightHeld && platformKey(sf::Keyboard::D);
+            s.player.moveLeftHeld = s.player.moveLeftHeld && walkKeyHeld(KeyAction::WalkLeft);
+            s.player.moveRightHeld = s.player.moveRightHeld && walkKeyHeld(KeyAction::WalkRight);
             break;
         case sf::Event::MouseWheelMoved:
             // One row per event, whatever the size of the turn.
@@ -90,10 +108,16 @@ void handleWindowEvent(const sf::Event& event) {
     }
 }
 
-void handleTextEntered(uint32_t c) {
+void runKeyAction(KeyAction action) {
     if (app.loadingScreenOn) return;
-    if (playing()) handlePlayKey(c);
-    else if (showing(Screen::NameEntry)) typeNameCharacter(c);
+    if (playing()) runPlayKey(action);
+    else if (action == KeyAction::Confirm) confirmTypedEntry();
+}
+
+// Only the text screens take characters; keys act through runKeyAction.
+void handleTextEntered(uint32_t c) {
+    if (app.loadingScreenOn || playing()) return;
+    if (showing(Screen::NameEntry)) typeNameCharacter(c);
     else if (showing(Screen::SeedEntry)) typeSeedCharacter(c);
 }
 
