@@ -34,6 +34,11 @@ inline void openWindow(Harness& h) {
     ASSERT_TRUE(windowIs(WindowPhase::Open));
 }
 
+inline void openBefore(Harness& h, int kind) {
+    standBefore(h, kind);
+    openWindow(h);
+}
+
 // standBefore with `tool` in `slot` instead of the family's bronze one (NoItem: the
 // wooden tool the wisp always has), and the window opened.
 inline void openWithTool(Harness& h, int kind, int slot, int tool) {

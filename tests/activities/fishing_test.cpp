@@ -67,8 +67,7 @@ TEST(Fishing, RipplesStartAndAimInsideThePondsArea) {
 TEST(Fishing, TroutRipplesCrossTheirPathIn25StepsAndBassIn59) {
     {
         Harness h;
-        standBefore(h, TroutPond);
-        openWindow(h);
+        openBefore(h, TroutPond);
         setPath(350, 230, 630, 390);
         EXPECT_EQ(stepsToCoverPath(h), 25);
         EXPECT_NEAR(ripples.rippleX, 630, 2);
@@ -76,8 +75,7 @@ TEST(Fishing, TroutRipplesCrossTheirPathIn25StepsAndBassIn59) {
     }
     {
         Harness h;
-        standBefore(h, BassPond);
-        openWindow(h);
+        openBefore(h, BassPond);
         setPath(370, 225, 560, 370);
         EXPECT_EQ(stepsToCoverPath(h), 59);
         EXPECT_NEAR(ripples.rippleX, 560, 2) << "the ripples stay where they arrived";
@@ -86,8 +84,7 @@ TEST(Fishing, TroutRipplesCrossTheirPathIn25StepsAndBassIn59) {
 
 TEST(Fishing, EachAxisStopsByItself) {
     Harness h;
-    standBefore(h, SalmonPond);
-    openWindow(h);
+    openBefore(h, SalmonPond);
     setPath(400, 300, 401, 400);  // x is there already, y has 100 px to go
     h.step(10);
     EXPECT_DOUBLE_EQ(ripples.rippleX, 400);
@@ -96,8 +93,7 @@ TEST(Fishing, EachAxisStopsByItself) {
 
 TEST(Fishing, CatchBoxIs95By40AroundTheTruncatedCentre) {
     Harness h;
-    standBefore(h, BassPond);
-    openWindow(h);
+    openBefore(h, BassPond);
     ripples.rippleX = 400.7;  // left edge (int)(400 - 47.5) = 352
     ripples.rippleY = 300.9;  // top edge 300 - 20 = 280
     const struct {
@@ -117,8 +113,7 @@ TEST(Fishing, CatchBoxIs95By40AroundTheTruncatedCentre) {
 
 TEST(Fishing, ProgressDrainsOffTheRipplesToAbout60AfterAHundredSteps) {
     Harness h;
-    standBefore(h, BassPond);
-    openWindow(h);
+    openBefore(h, BassPond);
     h.moveTo(900, 580);  // far from every ripple path
     interaction.ActivityProgress = 100;
     h.step(100);
@@ -131,8 +126,7 @@ TEST(Fishing, ProgressDrainsOffTheRipplesToAbout60AfterAHundredSteps) {
 
 TEST(Fishing, TwoHundredStepsOnTheRipplesCatchABass) {
     Harness h;
-    standBefore(h, BassPond);
-    openWindow(h);
+    openBefore(h, BassPond);
     for (int i = 0; i < 199; i++) followRipples(h);
     EXPECT_NEAR(interaction.ActivityProgress, 199, 1e-6);
     EXPECT_TRUE(soundPlaying("pond ripple"));
@@ -163,8 +157,7 @@ TEST(Fishing, TitaniumPoleOnABassPondCatchesIn31Steps) {
 
 TEST(Fishing, MouseCursorBecomesABobberOverThePanel) {
     Harness h;
-    standBefore(h, SalmonPond);
-    openWindow(h);
+    openBefore(h, SalmonPond);
     h.moveTo(300, 300);
     h.step();
     EXPECT_FALSE(scriptedInput().cursorVisible);
@@ -204,8 +197,7 @@ TEST(Fishing, TouchScreenKeepsTheCursorAndDrawsNoBobber) {
 
 TEST(Fishing, ClosingStopsTheRippleSound) {
     Harness h;
-    standBefore(h, TroutPond);
-    openWindow(h);
+    openBefore(h, TroutPond);
     h.step(3);
     EXPECT_TRUE(soundPlaying("pond ripple"));
     h.typeCode(27);

@@ -48,8 +48,7 @@ TEST(Mining, EachRockHasFourSpotsPickedByQuarterOfTheDraw) {
 
 TEST(Mining, HitMustBeCloserThan25PixelsToTheCircle) {
     Harness h;
-    standBefore(h, BronzeRock);
-    openWindow(h);
+    openBefore(h, BronzeRock);
     int x = mining.hitCircleX, y = mining.hitCircleY;
     const struct {
         int dx, dy;
@@ -96,8 +95,7 @@ TEST(Mining, TheFirstThreeHitsNeverMoveTheCircleAndLaterOnesSometimesDo) {
 
 TEST(Mining, CirclePulsesBetween45And255) {
     Harness h;
-    standBefore(h, TitaniumRock);
-    openWindow(h);
+    openBefore(h, TitaniumRock);
     h.step();
     EXPECT_EQ(mining.hitCircleAlpha, 250);
     int faintestAt = 0, fullAgainAt = 0;
@@ -132,8 +130,7 @@ TEST(Mining, PickaxeRingsAtFivePitches) {
 
 TEST(Mining, TwentyFiveHitsTakeTheRockAndHandOverItsOreAtOnce) {
     Harness h;
-    standBefore(h, BronzeRock);
-    openWindow(h);
+    openBefore(h, BronzeRock);
     for (int i = 0; i < 24; i++) hitCircle(h);
     EXPECT_NEAR(interaction.ActivityProgress, 199.2, 1e-9);
     EXPECT_EQ(session.world.AreaContents[middlePlace], BronzeRock);
@@ -167,8 +164,7 @@ TEST(Mining, FullBagLosesTheOreButStillTakesAndSavesTheRock) {
 
 TEST(Mining, ReopeningARockStartsAFreshCircle) {
     Harness h;
-    standBefore(h, BronzeRock);
-    openWindow(h);
+    openBefore(h, BronzeRock);
     for (int i = 0; i < 5; i++) hitCircle(h);
     h.step(10);
     h.typeCode(27);
@@ -209,8 +205,7 @@ TEST(Mining, LeavingTheGameRightAfterTheLastHitKeepsTheOreInTheSave) {
 
 TEST(Mining, BehindTheHelpPageTheCircleStopsPulsing) {
     Harness h;
-    standBefore(h, BronzeRock);
-    openWindow(h);
+    openBefore(h, BronzeRock);
     h.click(820, 35);  // help
     int alpha = mining.hitCircleAlpha;
     h.step(10);

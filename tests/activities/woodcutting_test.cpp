@@ -10,8 +10,7 @@
 
 TEST(Woodcutting, TwentyChopsWithABronzeHatchetFellTheBirchIntoTheFirstEmptySlot) {
     Harness h;
-    standBefore(h, BirchTree);
-    openWindow(h);
+    openBefore(h, BirchTree);
     for (int i = 0; i < 19; i++) chop(h);
     EXPECT_DOUBLE_EQ(interaction.ActivityProgress, 190);
     EXPECT_EQ(session.world.AreaContents[middlePlace], BirchTree);
@@ -43,8 +42,7 @@ TEST(Woodcutting, AStrokeMustBeginBetweenY201And549) {
     } starts[] = {{300, true}, {201, true}, {549, true}, {200, false}, {550, false}, {560, false}};
     for (auto start : starts) {
         Harness h;
-        standBefore(h, BirchTree);
-        openWindow(h);
+        openBefore(h, BirchTree);
         drag(h, 470, start.y, 520, 300);
         EXPECT_DOUBLE_EQ(interaction.ActivityProgress, start.chops ? 10 : 0) << "begun at y " << start.y;
     }
@@ -52,8 +50,7 @@ TEST(Woodcutting, AStrokeMustBeginBetweenY201And549) {
 
 TEST(Woodcutting, OnlyWhereTheStrokeBeganAndWasLetGoCount) {
     Harness h;
-    standBefore(h, BirchTree);
-    openWindow(h);
+    openBefore(h, BirchTree);
     stroke(h, 480, 300, 560);  // begun on the trunk
     stroke(h, 505, 300, 420);
     EXPECT_DOUBLE_EQ(interaction.ActivityProgress, 0) << "a press on the trunk starts nothing";
@@ -82,8 +79,7 @@ TEST(Woodcutting, OnlyWhereTheStrokeBeganAndWasLetGoCount) {
 
 TEST(Woodcutting, OnePressGivesAtMostOneChop) {
     Harness h;
-    standBefore(h, BirchTree);
-    openWindow(h);
+    openBefore(h, BirchTree);
     chop(h);
     h.step(10);  // the pointer rests right of the trunk with the button up
     EXPECT_DOUBLE_EQ(interaction.ActivityProgress, 10);
@@ -102,8 +98,7 @@ void flick(Harness& h, int fromX, int toX) {
 
 TEST(Woodcutting, AFlickFasterThanAStepStillChops) {
     Harness h;
-    standBefore(h, BirchTree);
-    openWindow(h);
+    openBefore(h, BirchTree);
     flick(h, 470, 520);
     EXPECT_DOUBLE_EQ(interaction.ActivityProgress, 10) << "pressed left of the trunk, up right of it";
     flick(h, 470, 470);
@@ -112,8 +107,7 @@ TEST(Woodcutting, AFlickFasterThanAStepStillChops) {
 
 TEST(Woodcutting, RedStrokeFollowsThePointerWhileHeld) {
     Harness h;
-    standBefore(h, BirchTree);
-    openWindow(h);
+    openBefore(h, BirchTree);
     h.moveTo(200, 400);
     h.pressLeft();
     h.step();
