@@ -65,12 +65,19 @@ void noteOutcome(const std::string& name, const std::string& data, int error) {
     progressFailing = !pendingWrites.empty();
 }
 
+// The temporary file is always a new one: a leftover (from a crash, or planted as a link
+// to a file elsewhere) is removed first, and the open refuses anything already there.
+int createFreshFile(const std::string& path) {
+    ::unlink(path.c_str());
+    errno = 0;
+    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+}
+
 // Under the lock: write the temporary file, sync it, rename it over the old one.
 int replaceLocked(const std::string& name, const std::string& data) {
-    errno = 0;
     ensureSavesFolder();
     std::string target = pathOf(name), temporary = target + ".tmp";
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    int fd = createFreshFile(temporary);
     if (fd < 0) return lastError();
     int error = writeAll(fd, data) && ::fsync(fd) == 0 ? 0 : lastError();
     if (::close(fd) != 0 && error == 0) error = lastError();
@@ -130,7 +137,7 @@ bool appendSavesLine(const std::string& name, const std::string& line) {
     std::lock_guard<std::mutex> lock(savesMutex);
     ensureSavesFolder();
     errno = 0;
-    int fd = ::open(pathOf(name).c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    int fd = ::open(pathOf(name).c_str(), O_RDWR | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0644);
     int error = fd < 0 ? lastError() : 0;
     if (fd >= 0) {
         char last = '\n';
