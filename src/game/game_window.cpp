@@ -4,6 +4,7 @@
 #include "engine/asset_table.h"
 #include "engine/clock.h"
 #include "engine/letterbox.h"
+#include "engine/one_copy.h"
 #include "engine/platform.h"
 #include "engine/run_folder.h"
 #include "engine/save_files.h"
@@ -54,6 +55,7 @@ void createWindow(sf::RenderWindow& window, const WindowChoice& choice) {
     // between. SFML's limiter would beat against that schedule and now and then hold the
     // main thread in display() for most of a frame, with clicks and keys waiting.
     setWindowIcon(window);
+    markWindowWithProcess(window.getSystemHandle());
     letterbox(window);
     bindWindow(&window);
 }

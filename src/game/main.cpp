@@ -3,6 +3,7 @@
 #include "engine/asset_table.h"
 #include "engine/catalogue.h"
 #include "engine/input.h"
+#include "engine/one_copy.h"
 #include "engine/platform.h"
 #include "engine/run_folder.h"
 #include "engine/save_files.h"
@@ -15,6 +16,7 @@
 
 #include <SFML/Graphics.hpp>
 #include <chrono>
+#include <iostream>
 #include <thread>
 
 namespace {
@@ -54,10 +56,15 @@ void waitForLoaders() {
 
 int main() {
     if (!enterRunFolder()) return 1;
+    ensureSavesFolder();
+    if (!claimSavesFolder()) {
+        std::cerr << "Thornvale is already running on these saves; bringing it to the front" << std::endl;
+        showRunningCopy();
+        return 0;
+    }
     installGameHooks();
     startStepTimer();
     prepareAudioOutput();
-    ensureSavesFolder();
     sf::RenderWindow window;
     openGameWindow(window);  // as the player left it: its size, or full screen
     startupLoad();
