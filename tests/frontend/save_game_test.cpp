@@ -180,8 +180,10 @@ TEST(SaveGame, TheBlackMomentSavesTheWispAtZeroAndItsLoadStandsAtTheLeftEdgeInCo
     for (int i = 0; i < 60 && session.world.AreaCounter < 2; i++) h.step();
     h.releaseKey(sf::Keyboard::D);
     std::string saved = h.readFile("saves/1.kv");
-    ASSERT_EQ(splitLines(saved)[39], "2") << "the area change was saved";
-    EXPECT_EQ(splitLines(saved)[4], "0") << "the wisp is at 0 at the black moment";
+    std::vector<std::string> lines = splitLines(saved);
+    ASSERT_EQ(lines.size(), 53u);
+    ASSERT_EQ(lines[39], "2") << "the area change was saved";
+    EXPECT_EQ(lines[4], "0") << "the wisp is at 0 at the black moment";
     session = GameSession{};
     ASSERT_TRUE(loadFromList(h, "1", saved));
     EXPECT_EQ(session.player.playerX, 50);
@@ -203,7 +205,9 @@ TEST(SaveGame, ALeftoverTemporaryFileIsReplacedNeverWrittenThrough) {
         saveGame();
         std::string file = "saves/" + std::to_string(number) + ".kv";
         EXPECT_FALSE(std::filesystem::is_symlink(h.path(file))) << file;
-        EXPECT_EQ(splitLines(h.readFile(file))[0], "Planted") << file;
+        std::vector<std::string> lines = splitLines(h.readFile(file));
+        ASSERT_EQ(lines.size(), 53u) << file;
+        EXPECT_EQ(lines[0], "Planted") << file;
         EXPECT_FALSE(h.fileExists(file + ".tmp")) << file;
     }
     appendSavesLine("mT.kv", "id=1&game=thornvale&newgame=true");
