@@ -68,7 +68,7 @@ void noteOutcome(const std::string& name, const std::string& data, int error) {
 // The temporary file is always a new one: a leftover (from a crash, or planted as a link
 // to a file elsewhere) is removed first, and the open refuses anything already there.
 int createFreshFile(const std::string& path) {
-    ::unlink(path.c_str());
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) return -1;  // errno says why
     errno = 0;
     return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
 }
