@@ -3,6 +3,7 @@
 #include "engine/asset_table.h"
 #include "engine/catalogue.h"
 #include "engine/input.h"
+#include "engine/metrics_http.h"
 #include "engine/one_copy.h"
 #include "engine/platform.h"
 #include "engine/run_folder.h"
@@ -62,6 +63,7 @@ int main() {
         showRunningCopy();
         return 0;
     }
+    prepareMetricsHttp();  // libcurl's set-up comes before any thread starts
     installGameHooks();
     startStepTimer();
     prepareAudioOutput();

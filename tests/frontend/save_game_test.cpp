@@ -210,6 +210,6 @@ TEST(SaveGame, ALeftoverTemporaryFileIsReplacedNeverWrittenThrough) {
         EXPECT_EQ(lines[0], "Planted") << file;
         EXPECT_FALSE(h.fileExists(file + ".tmp")) << file;
     }
-    appendSavesLine("mT.kv", "id=1&game=thornvale&newgame=true");
+    appendSavesLine("mT.kv", "id=1&game=thornvale&newgame=true", 0);
     EXPECT_EQ(h.readFile("outside.txt"), "not the game's\n") << "nothing is written outside saves/";
 }
