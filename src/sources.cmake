@@ -13,6 +13,7 @@ set(THORNVALE_CORE_SOURCES
   src/engine/letterbox.cpp
   src/engine/metrics.cpp
   src/engine/metrics_http.cpp
+  src/engine/one_copy.cpp
   src/engine/pause.cpp
   src/engine/platform.cpp
   src/engine/pointer_x11.cpp

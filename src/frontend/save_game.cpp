@@ -60,6 +60,7 @@ std::optional<ParsedSave> parseSave(std::vector<std::string> lines) {
     addLoadProgress();
     for (int line = 2; line <= 52; line++) {
         std::optional<int> value = parseInt(lines[line - 1]);
+        if (value && line == dayClockLine && *value >= dayClockEnd) value = 0;
         if (!value || !saveLineRange(line).holds(*value)) return std::nullopt;
         parsed.values[line - 2] = *value;
         addLoadProgress();
@@ -120,23 +121,24 @@ void abandonLoad() {
 
 }  // namespace
 
-// Every value is saved as a load will take it back: the clocks cut toward zero, a day
-// that has reached its end as the new day it is about to become, a wisp left of 50
-// (past the left limit, or drifting in) at 50, and each inside the range the loader accepts.
+// The clocks are cut toward zero; a day that has reached its end is saved as the new
+// day it is about to become. Every value stays inside the range the loader accepts. The
+// wisp's x is kept as it is, 0 at the black moment of an area change: a load puts a wisp
+// left of 50 at 50.
 std::vector<std::string> saveLines() {
     const GameSession& s = session;
     std::vector<long long> values;  // lines 2 to 53
     values.push_back(computeOverallProgress(s.ResearchLevel));
     values.push_back(s.world.WorldSeed);
     values.push_back(static_cast<int32_t>(s.world.RunningSeed));
-    values.push_back(std::max(50, s.player.playerX));  // a load raises a lower x to 50
+    values.push_back(s.player.playerX);
     values.push_back(s.player.PlayTimer);
     for (int slot = 0; slot < 3; slot++) values.push_back(s.world.AreaContents[slot]);
     for (int slot = 0; slot < 9; slot++) values.push_back(s.Inventory[slot]);
     for (int k = 1; k <= 21; k++) values.push_back(s.ResearchLevel[k]);
     values.push_back(s.world.AreaCounter);
     for (int k = 1; k <= 11; k++) values.push_back(s.world.KindCounts[k]);
-    double day = s.clocks.dayClock >= 899 ? 0 : s.clocks.dayClock;
+    double day = s.clocks.dayClock >= dayClockEnd ? 0 : s.clocks.dayClock;
     values.push_back(static_cast<long long>(std::trunc(std::clamp(day, -1e18, 1e18))));
     values.push_back(static_cast<long long>(std::trunc(std::clamp(s.clocks.rainClock, -1e18, 1e18))));
     std::vector<std::string> lines{s.SaveName};

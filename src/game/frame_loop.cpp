@@ -71,15 +71,20 @@ int msUntilStepDue() {
     return due > 0 ? due : 0;
 }
 
-int runDueSteps() {
-    int32_t d = nowMs() - app.lastTickMs;
-    if (d < stepDueMs) return 0;
-    // After a stall of over a second the backlog is dropped rather than raced through.
-    if (d > backlogDropMs) app.lastTickMs = nowMs();
+int runDueSteps(void (*step)()) {
+    int32_t passStart = nowMs();
+    if (passStart - app.lastTickMs < stepDueMs) return 0;
     int steps = 0;
     while (nowMs() - app.lastTickMs >= stepDueMs) {
+        // A backlog of over a second is dropped rather than raced through, and so is
+        // whatever is due once this pass has stepped for a second: steps slower than
+        // their 34 ms would otherwise keep the loop here for good, deaf to the close button.
+        if (nowMs() - app.lastTickMs > backlogDropMs || nowMs() - passStart >= backlogDropMs) {
+            app.lastTickMs = nowMs();
+            break;
+        }
         app.lastTickMs += stepLengthMs;
-        runStep();
+        step();
         steps++;
     }
     return steps;

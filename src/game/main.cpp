@@ -4,6 +4,7 @@
 #include "engine/catalogue.h"
 #include "engine/input.h"
 #include "engine/metrics_http.h"
+#include "engine/one_copy.h"
 #include "engine/platform.h"
 #include "engine/run_folder.h"
 #include "engine/save_files.h"
@@ -16,6 +17,7 @@
 
 #include <SFML/Graphics.hpp>
 #include <chrono>
+#include <iostream>
 #include <thread>
 
 namespace {
@@ -55,11 +57,16 @@ void waitForLoaders() {
 
 int main() {
     if (!enterRunFolder()) return 1;
+    ensureSavesFolder();
+    if (!claimSavesFolder()) {
+        std::cerr << "Thornvale is already running on these saves; bringing it to the front" << std::endl;
+        showRunningCopy();
+        return 0;
+    }
     prepareMetricsHttp();  // libcurl's set-up comes before any thread starts
     installGameHooks();
     startStepTimer();
     prepareAudioOutput();
-    ensureSavesFolder();
     sf::RenderWindow window;
     openGameWindow(window);  // as the player left it: its size, or full screen
     startupLoad();

@@ -282,3 +282,11 @@ std::vector<std::string> splitLines(const std::string& text) {
     while (std::getline(in, line)) lines.push_back(line);
     return lines;
 }
+
+std::vector<std::string> loadedGame() {
+    std::vector<std::string> lines = saveLines();
+    const PlayerState& p = session.player;
+    for (int value : {session.OverallProgress, p.playerY, int{p.inTransition}, int{p.controlEnabled}, int{p.nextAreaChosen}})
+        lines.push_back(std::to_string(value));
+    return lines;
+}
