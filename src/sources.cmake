@@ -6,12 +6,14 @@ set(THORNVALE_CORE_SOURCES
   src/engine/cheats.cpp
   src/engine/clock.cpp
   src/engine/cover.cpp
+  src/engine/gamepad.cpp
   src/engine/hooks.cpp
   src/engine/hover.cpp
   src/engine/input.cpp
   src/engine/letterbox.cpp
   src/engine/metrics.cpp
   src/engine/metrics_http.cpp
+  src/engine/pad_pointer.cpp
   src/engine/platform.cpp
   src/engine/pointer_x11.cpp
   src/engine/random.cpp
@@ -53,6 +55,7 @@ set(THORNVALE_CORE_SOURCES
   src/frontend/new_game.cpp
   src/frontend/new_game_form.cpp
   src/frontend/onscreen_keys.cpp
+  src/frontend/rumble_switch.cpp
   src/frontend/save_game.cpp
   src/frontend/save_list.cpp
   src/frontend/save_values.cpp
@@ -71,5 +74,6 @@ set(THORNVALE_CORE_SOURCES
   src/game/game_end.cpp
   src/game/game_screen.cpp
   src/game/game_window.cpp
+  src/game/pad_controls.cpp
   src/game/wiring.cpp
 )

@@ -2,6 +2,7 @@
 #include "engine/app_state.h"
 #include "engine/catalogue.h"
 #include "engine/input.h"
+#include "engine/pad_pointer.h"
 #include "engine/save_files.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
@@ -43,6 +44,8 @@ bool rowFramed(int r, int k) {
 
 void drawRow(int r, int k) {
     const LoadRow& row = loadRows.rows[r];
+    addPadTarget(510, rowY(k));
+    addPadTarget(290, rowY(k));
     menuTextLeft(row.name, 335, 168 + 30 * k, 20);
     menuTextRight(row.progress, 680, 168 + 30 * k, 20);
     bool framed = rowFramed(r, k);

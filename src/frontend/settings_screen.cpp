@@ -4,11 +4,13 @@
 #include "engine/app_state.h"
 #include "engine/catalogue.h"
 #include "engine/input.h"
+#include "engine/pad_pointer.h"
 #include "engine/settings.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
 #include "frontend/menu_state.h"
 #include "frontend/menu_widgets.h"
+#include "frontend/rumble_switch.h"
 #include "frontend/save_list.h"
 
 #include <algorithm>
@@ -42,6 +44,7 @@ bool knobHovered(const Slider& s) {
 void drawSlider(const Slider& s) {
     sf::Color line = *s.on == 1 ? sf::Color::Black : sf::Color(255, 0, 0, 255);
     drawThickLine(350, s.y, 750, s.y, 3, line);
+    addPadTarget(knobX(s), s.y);
     bool lit = knobHovered(s) || menuState.heldSlider == s.which;
     currentFillColour = lit ? hoverYellow : menuBlack;
     drawDot(knobX(s), s.y);
@@ -51,6 +54,7 @@ void drawMuteButton(const Slider& s) {
     const char* name = *s.on == 1 ? "mute" : "muted";
     sf::Color colour = *s.on == 1 ? sf::Color::Black : sf::Color(255, 0, 0);
     if (!touchMode && pointerInRect(800, s.y, 30, 30)) colour = hoverYellow;
+    addPadTarget(800, s.y);
     tintSprite(name, colour.r, colour.g, colour.b);
     drawSprite(name, 800, s.y);
 }
@@ -141,6 +145,7 @@ void drawSettingsScreen() {
     drawSlider(sfxSlider());
     drawMuteButton(musicSlider());
     drawMuteButton(sfxSlider());
+    drawRumbleSwitch();
     drawChoiceButton(500, 440, 180, 40, false);
     menuText("Confirm", 500, 430, 18);
     if (!touchMode && pointerInRect(443, 235, 180, 40)) menuText("* Double tap to enable", 443, 190, 16);
@@ -153,5 +158,6 @@ void clickSettingsScreen() {
     else if (pressLine(musicSlider()) || pressLine(sfxSlider())) return;
     else if (pointerInRect(800, 290, 30, 30)) toggleMusic();
     else if (pointerInRect(800, 340, 30, 30)) toggleSfx();
+    else if (clickRumbleSwitch()) return;
     else if (pointerInRect(500, 440, 180, 40)) confirmSettings();
 }

@@ -8,8 +8,10 @@
 #include "engine/cheats.h"
 #include "engine/clock.h"
 #include "engine/cover.h"
+#include "engine/gamepad.h"
 #include "engine/input.h"
 #include "engine/metrics.h"
+#include "engine/pad_pointer.h"
 #include "engine/platform.h"
 #include "engine/random.h"
 #include "engine/settings.h"
@@ -19,6 +21,7 @@
 #include "frontend/menus.h"
 #include "frontend/save_list.h"
 #include "game/game_screen.h"
+#include "game/pad_controls.h"
 #include "tutorial/tutorial.h"
 #include "world/game_session.h"
 #include "world/player.h"
@@ -32,6 +35,7 @@ void startupLoad() {
     loadSaveList();
     loadHighScores();
     loadSettings();
+    loadPadSettings();
     loadFonts();
 }
 
@@ -61,6 +65,7 @@ int runLoopPass() {
     followWindowFocus();
     refreshPointerSnapshot();
     runQueuedClicks();
+    runPadControls();
     return runDueSteps();
 }
 
@@ -100,6 +105,7 @@ void runStep() {
     // Every picture starts from black: the bars beside a letterboxed picture stay black,
     // and a missing background leaves no trace of the last frame.
     if (!backgroundHidesLastPicture()) drawTarget().clear(sf::Color::Black);
+    clearPadTargets();  // the screens name their buttons again as they draw them
     if (app.loadingScreenOn) {
         drawLoadingScreen();
         return;
@@ -111,6 +117,7 @@ void runStep() {
     else if (app.inTutorial) tutorialFrame();
     uncover();
     drawMenuScreens();
+    drawPadPointer();
 }
 
 void followWindowFocus() {
