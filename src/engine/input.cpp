@@ -209,9 +209,11 @@ void pollPointerOnce() {
     r.left = r.left || padPointer.left;
     r.right = r.right || padPointer.right;
     bool touches = touchMode && !fromPad;
+    // The pad's pointer is where its press lands, even the press that brought it in.
+    if (fromPad) pollPosition(r.viewX, r.viewY, false);
     if (touches) pollButtonsTouchMode(r.left);
     else pollButtonsMouseMode(r.left, r.right);
-    pollPosition(r.viewX, r.viewY, touches);
+    if (!fromPad) pollPosition(r.viewX, r.viewY, touches);
 }
 
 namespace {
@@ -285,6 +287,7 @@ void resetInput() {
     live.outside = true;
     padPointer = PadPointer{};
     padInUse = false;
+    takePadPresses();  // a press the last test left unread
     padWalk = 0;
     warpPending = false;
     leftStickPoints = true;

@@ -7,7 +7,7 @@
 #include "inventory/help_page.h"
 #include "inventory/inventory.h"
 #include "support/scripted_pad.h"
-#include "tutorial/tutorial_state.h"
+#include "tutorial/tutorial_play.h"
 #include "world/kinds.h"
 
 #include <gtest/gtest.h>
@@ -15,11 +15,12 @@
 namespace {
 
 // A stroke with A held, the right stick swinging the pointer a step's worth one way.
-void padStroke(Harness& h, ScriptedPad& pad, double towards) {
+void padStroke(Harness& h, ScriptedPad& pad, double towards, const char* picture = nullptr) {
     pad.press(PadA);
     h.step();
     pad.tilt(true, towards, 0);
     h.step();
+    if (picture) h.saveScreenshot(picture);
     pad.tilt(true, 0, 0);
     pad.release(PadA);
     h.step();
@@ -41,7 +42,8 @@ TEST(PadPlay, WalkToABirchChopItAndResearchTheLogsWithThePadAlone) {
     for (int i = 0; i < 30 && !windowIs(WindowPhase::Open); i++) h.step();
     ASSERT_TRUE(windowIs(WindowPhase::Open));
     pad.pointAt(470, 300);
-    for (int i = 0; i < 20; i++) padStroke(h, pad, i % 2 == 0 ? 1 : -1);  // across the trunk and back
+    for (int i = 0; i < 20; i++)  // across the trunk and back
+        padStroke(h, pad, i % 2 == 0 ? 1 : -1, i == 10 ? "pad_activity" : nullptr);
     EXPECT_EQ(session.Inventory[3], BirchLogs);
     EXPECT_GT(pad.rumbles(), 0) << "chops rumble";
     for (int i = 0; i < 100 && (interaction.flyActive || !windowIs(WindowPhase::Closed)); i++) h.step();
@@ -117,4 +119,52 @@ TEST(PadPlay, UnpluggingMidDragLeavesNothingHeld) {
     EXPECT_FALSE(session.player.moveRightHeld);
     EXPECT_EQ(session.player.playerX, x) << "the wisp stops";
     EXPECT_FALSE(padInUse);
+}
+
+// B, X, Y and Start are Esc, E, Q and the help button; A opens the object only where its
+// press is not meant for the bar; the left stick walks until a page opens, then points.
+TEST(PadPlay, ButtonsStandForTheirKeysAndTheHelpPageNamesThem) {
+    Harness h;
+    standBefore(h, BirchTree);
+    ScriptedPad pad(h);
+    pad.pointAt(890, 35);
+    pad.tap(PadA);
+    EXPECT_TRUE(inventoryPanel.open);
+    EXPECT_TRUE(windowIs(WindowPhase::Closed)) << "a press on the bag's button opens nothing else";
+    pad.tap(PadX);
+    pad.tap(PadY);
+    EXPECT_FALSE(inventoryPanel.open);
+    EXPECT_TRUE(checklistPage.open);
+    int x = session.player.playerX;
+    pad.tilt(false, 1, 0);
+    h.step(3);
+    EXPECT_EQ(session.player.playerX, x) << "the left stick points while a page is open";
+    pad.tap(PadY);
+    h.step(3);
+    EXPECT_GT(session.player.playerX, x) << "and walks once it has closed";
+    pad.tilt(false, 0, 0);
+
+    pad.tap(PadStart);
+    h.step(12);
+    ASSERT_TRUE(helpOpen());
+    sf::Image withPad = h.screenshot();
+    h.saveScreenshot("pad_help");
+    h.moveTo(10, 590);  // the mouse moves: the keys are named again
+    h.step();
+    sf::Image withMouse = h.screenshot();
+    int changed = 0;
+    for (int y = 150; y < 190; y++)
+        for (int x = 175; x < 825; x++) changed += withPad.getPixel(x, y) != withMouse.getPixel(x, y);
+    EXPECT_GT(changed, 500) << "the two lines of controls";
+    pad.tap(PadB);
+    EXPECT_FALSE(helpOpen());
+}
+
+TEST(PadPlay, InTheTutorialAMovesTheEldersSpeechOn) {
+    Harness h(newPlayer(tutorialFile(2, 100)));
+    pressPlay(h);
+    ScriptedPad pad(h);
+    for (int i = 0; i < 400 && !promptReady(); i++) h.step();
+    pad.tap(PadA);
+    EXPECT_EQ(tutorialStepNow(), 3);
 }
