@@ -71,13 +71,13 @@ numeric seed. It cuts wood, mines ore, catches fish, lights fires, cooks and
 smiths better tools, and researches all 21 kinds of item to complete its
 mission. The fastest finishing times go into a table of high scores.
 
-Played with mouse and keyboard or on a touch screen, in a window of any size
-or full screen.")
+Played with mouse and keyboard, on a touch screen or with a gamepad, in a
+window of any size or full screen.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${THORNVALE_WEB_ADDRESS})
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # SFML, SDL2 (game controllers), libX11 and the C++ runtime
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -19,7 +19,7 @@ rm -f "$deb"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "computed dependencies: $depends"
-for library in libsfml-graphics2.5 libsfml-audio2.5 libsfml-network2.5 libc6 libstdc++6; do
+for library in libsfml-graphics2.5 libsfml-audio2.5 libsfml-network2.5 libsdl2-2.0-0 libc6 libstdc++6; do
   echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//' | grep -qx "$library" || fail "Depends lacks $library: $depends"
 done
 
@@ -48,7 +48,7 @@ for size in 32 64 128 256; do
   [ "$(file -b "/usr/share/icons/hicolor/${size}x${size}/apps/thornvale.png" | grep -o "$size x $size")" = "$size x $size" ] \
     || fail "the ${size}px icon is $(file -b "/usr/share/icons/hicolor/${size}x${size}/apps/thornvale.png")"
 done
-[ "$(ls /usr/share/games/thornvale/assets | wc -l)" = 132 ] || fail "not 132 asset files"
+[ "$(ls /usr/share/games/thornvale/assets | wc -l)" = 133 ] || fail "not 133 asset files"
 
 desktop-file-validate /usr/share/applications/org.thornvale.Thornvale.desktop || fail "desktop-file-validate"
 appstreamcli validate --no-net /usr/share/metainfo/org.thornvale.Thornvale.metainfo.xml || fail "appstreamcli validate"
