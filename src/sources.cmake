@@ -14,6 +14,7 @@ set(THORNVALE_CORE_SOURCES
   src/engine/metrics.cpp
   src/engine/metrics_http.cpp
   src/engine/pad_pointer.cpp
+  src/engine/pause.cpp
   src/engine/platform.cpp
   src/engine/pointer_x11.cpp
   src/engine/random.cpp

@@ -12,6 +12,7 @@
 #include "engine/input.h"
 #include "engine/metrics.h"
 #include "engine/pad_pointer.h"
+#include "engine/pause.h"
 #include "engine/platform.h"
 #include "engine/random.h"
 #include "engine/settings.h"
@@ -102,6 +103,7 @@ bool backgroundHidesLastPicture() {
 }  // namespace
 
 void runStep() {
+    followPause();
     // Every picture starts from black: the bars beside a letterboxed picture stay black,
     // and a missing background leaves no trace of the last frame.
     if (!backgroundHidesLastPicture()) drawTarget().clear(sf::Color::Black);
