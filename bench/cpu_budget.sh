@@ -133,7 +133,7 @@ scene_title() {  # [scene NAME=value...]
   end_scene "$scene"
 }
 
-# The title with a gamepad connected and idle: the pointer thread reads it once a burst.
+# The title with a gamepad connected and idle: the pointer thread reads it every 4 ms.
 scene_title_pad() { scene_title title_pad THORNVALE_VIRTUAL_PAD=1; }
 
 scene_busy() {

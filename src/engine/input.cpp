@@ -225,14 +225,15 @@ bool pointerThreadRunning() { return pointerThreadAlive; }
 void pointerThread() {
     pthread_setname_np(pthread_self(), "pointer");
     pointerThreadAlive = true;
-    int pollCount = 0;
+    int pollCount = 0, bursts = 0;
     while (!app.quitRequested) {
         if (pollCount >= 5) {
             pollCount = 0;
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
             continue;
         }
-        if (pollCount == 0) pollPadOnce();  // once a burst: a pad reports far less often
+        // A pad reports every 4 to 8 ms: reading it once in four bursts misses nothing.
+        if (pollCount == 0 && bursts++ % 4 == 0) pollPadOnce();
         pollCount++;
         pollPointerOnce();
     }
