@@ -12,6 +12,12 @@
 PadSettings padSettings;
 std::atomic<bool> padInUse{false};
 
+const int sdlButtonOf[padButtonCount] = {
+    SDL_CONTROLLER_BUTTON_A,         SDL_CONTROLLER_BUTTON_B,          SDL_CONTROLLER_BUTTON_X,
+    SDL_CONTROLLER_BUTTON_Y,         SDL_CONTROLLER_BUTTON_START,      SDL_CONTROLLER_BUTTON_DPAD_UP,
+    SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
+};
+
 namespace {
 
 // Read and written by the one thread that reads the pad.
@@ -24,12 +30,6 @@ std::atomic<int> pendingRumble{-1};  // a Rumble waiting for the next read, or -
 
 std::mutex pressMutex;
 std::vector<PadButton> presses;  // pressed since the main thread last took them
-
-constexpr SDL_GameControllerButton sdlButtons[padButtonCount] = {
-    SDL_CONTROLLER_BUTTON_A,         SDL_CONTROLLER_BUTTON_B,          SDL_CONTROLLER_BUTTON_X,
-    SDL_CONTROLLER_BUTTON_Y,         SDL_CONTROLLER_BUTTON_START,      SDL_CONTROLLER_BUTTON_DPAD_UP,
-    SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
-};
 
 struct RumbleShape {
     Uint16 low, high;  // strength of the heavy and the light motor, 0..65535
@@ -67,7 +67,7 @@ void readState(PadReading& out) {
     out.rightY = stick(SDL_CONTROLLER_AXIS_RIGHTY);
     out.leftTrigger = std::max(0.0, stick(SDL_CONTROLLER_AXIS_TRIGGERLEFT));
     out.rightTrigger = std::max(0.0, stick(SDL_CONTROLLER_AXIS_TRIGGERRIGHT));
-    for (int b = 0; b < padButtonCount; b++) out.buttons[b] = SDL_GameControllerGetButton(pad, sdlButtons[b]);
+    for (int b = 0; b < padButtonCount; b++) out.buttons[b] = SDL_GameControllerGetButton(pad, static_cast<SDL_GameControllerButton>(sdlButtonOf[b]));
 }
 
 void notePresses(const PadReading& now) {

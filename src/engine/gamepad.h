@@ -9,8 +9,9 @@
 #include <atomic>
 #include <vector>
 
-// The buttons the game gives a meaning to.
+// The buttons the game gives a meaning to, and the SDL_GameControllerButton each is.
 enum PadButton { PadA, PadB, PadX, PadY, PadStart, PadUp, PadDown, PadLeft, PadRight, padButtonCount };
+extern const int sdlButtonOf[padButtonCount];
 
 struct PadReading {
     double leftX = 0, leftY = 0;               // left stick, -1..1, right and down positive

@@ -17,13 +17,6 @@ int countRumble(void*, Uint16, Uint16) {
     rumbleCount++;
     return 0;
 }
-
-// The virtual joystick's own mapping follows SDL's controller layout button for button.
-constexpr SDL_GameControllerButton sdlButton[padButtonCount] = {
-    SDL_CONTROLLER_BUTTON_A,         SDL_CONTROLLER_BUTTON_B,          SDL_CONTROLLER_BUTTON_X,
-    SDL_CONTROLLER_BUTTON_Y,         SDL_CONTROLLER_BUTTON_START,      SDL_CONTROLLER_BUTTON_DPAD_UP,
-    SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
-};
 }  // namespace
 
 bool scriptedPadPlugged() { return padsPlugged > 0; }
@@ -33,25 +26,20 @@ void pollScriptedPad() {
     pollPointerOnce();
 }
 
-ScriptedPad::ScriptedPad(Harness& harness, bool canRumble) : h(harness), withRumble(canRumble) {
+// The virtual joystick's own mapping follows SDL's controller layout button for button.
+ScriptedPad::ScriptedPad(Harness& harness) : h(harness) {
     startGamepad();
-    plug();
-}
-
-void ScriptedPad::plug() {
-    if (joystick) return;
     SDL_VirtualJoystickDesc desc;
     SDL_zero(desc);
     desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
     desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
     desc.naxes = SDL_CONTROLLER_AXIS_MAX;
     desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    if (withRumble) desc.Rumble = countRumble;
+    desc.Rumble = countRumble;
     joystick = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
     if (!joystick) std::abort();  // an SDL without virtual joysticks: nothing here can work
-    instance = SDL_JoystickInstanceID(joystick);
-    rumbleCount = 0;
     padsPlugged++;
+    rumbleCount = 0;
     pull(false, 0);  // raw trigger axes rest at their low end, not in the middle
     pull(true, 0);
 }
@@ -59,7 +47,7 @@ void ScriptedPad::plug() {
 void ScriptedPad::unplug() {
     if (!joystick) return;
     for (int i = 0; i < SDL_NumJoysticks(); i++)
-        if (SDL_JoystickGetDeviceInstanceID(i) == instance) SDL_JoystickDetachVirtual(i);
+        if (SDL_JoystickGetDeviceInstanceID(i) == SDL_JoystickInstanceID(joystick)) SDL_JoystickDetachVirtual(i);
     SDL_JoystickClose(joystick);
     joystick = nullptr;
     pollScriptedPad();
@@ -71,26 +59,16 @@ void ScriptedPad::setAxis(int axis, double value) {
     pollScriptedPad();
 }
 
-void ScriptedPad::press(PadButton button) {
-    SDL_JoystickSetVirtualButton(joystick, sdlButton[button], 1);
+void ScriptedPad::press(PadButton button, bool down) {
+    SDL_JoystickSetVirtualButton(joystick, sdlButtonOf[button], down);
     pollScriptedPad();
 }
 
-void ScriptedPad::release(PadButton button) {
-    SDL_JoystickSetVirtualButton(joystick, sdlButton[button], 0);
-    pollScriptedPad();
-}
-
-void ScriptedPad::tap(PadButton button) {
+void ScriptedPad::tap(PadButton button, int restSteps) {
     press(button);
     h.step();
     release(button);
-    h.step();
-}
-
-void ScriptedPad::menuTap(PadButton button) {
-    tap(button);
-    h.step(6);
+    h.step(restSteps);
 }
 
 void ScriptedPad::tilt(bool rightStick, double x, double y) {
