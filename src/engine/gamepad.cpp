@@ -67,7 +67,8 @@ void readState(PadReading& out) {
     out.rightY = stick(SDL_CONTROLLER_AXIS_RIGHTY);
     out.leftTrigger = std::max(0.0, stick(SDL_CONTROLLER_AXIS_TRIGGERLEFT));
     out.rightTrigger = std::max(0.0, stick(SDL_CONTROLLER_AXIS_TRIGGERRIGHT));
-    for (int b = 0; b < padButtonCount; b++) out.buttons[b] = SDL_GameControllerGetButton(pad, static_cast<SDL_GameControllerButton>(sdlButtonOf[b]));
+    for (int b = 0; b < padButtonCount; b++)
+        out.buttons[b] = SDL_GameControllerGetButton(pad, static_cast<SDL_GameControllerButton>(sdlButtonOf[b]));
 }
 
 void notePresses(const PadReading& now) {
@@ -140,8 +141,6 @@ bool readGamepad(PadReading& out) {
     playPendingRumble();
     return pad != nullptr;
 }
-
-bool gamepadConnected() { return connected; }
 
 std::vector<PadButton> takePadPresses() {
     std::lock_guard<std::mutex> lock(pressMutex);

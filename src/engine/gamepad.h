@@ -26,7 +26,6 @@ constexpr double triggerPulled = 0.5;     // a trigger past this is a held mouse
 bool startGamepad();                 // once, before the pointer thread; false when SDL cannot start
 void stopGamepad();                  // after the pointer thread has ended
 bool readGamepad(PadReading& out);   // one update; false (and out at rest) while no pad is connected
-bool gamepadConnected();
 std::vector<PadButton> takePadPresses();  // buttons pressed since the last call, in order
 
 // Short rumbles of the activities; played only while the pad is in use and the

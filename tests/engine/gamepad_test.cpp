@@ -76,6 +76,7 @@ TEST(Gamepad, AHitRumblesOnlyWithTheSwitchOnAndTheSwitchKeepsItsOwnFile) {
     app.showSettings = true;
     h.step();
     h.menuPress(657, 390);  // Rumble: Off
+    h.saveScreenshot("settings_rumble");
     EXPECT_EQ(h.readFile("saves/gP.kv"), "0\n");
     EXPECT_EQ(h.readFile("saves/sF.kv"), sixLines);
     h.restart();
