@@ -1,5 +1,5 @@
-// rumble_switch.h -- the settings screen's row for the pad's rumble, kept in saves/gP.kv
+// rumble_switch.h -- the settings screen's switch for the gamepad's rumble, kept in saves/gP.kv
 #pragma once
 
-void drawRumbleSwitch();   // "Rumble:" with its On and Off buttons
-bool clickRumbleSwitch();  // true when the press was on one of them
+void drawRumbleSwitch(int x, int y);   // the "Gamepad rumble" box, centred at (x, y)
+bool clickRumbleSwitch(int x, int y);  // true when the press was on it

@@ -1,9 +1,11 @@
-// settings_screen.cpp -- input method, music and effects switches and volume sliders
+// settings_screen.cpp -- input method, music and effects switches and volume sliders, and
+// the play-report switch
 #include "frontend/settings_screen.h"
 
 #include "engine/app_state.h"
 #include "engine/catalogue.h"
 #include "engine/input.h"
+#include "engine/metrics.h"
 #include "engine/pad_pointer.h"
 #include "engine/settings.h"
 #include "engine/sound.h"
@@ -17,6 +19,11 @@
 #include <cmath>
 
 namespace {
+
+// The row of switches under the sliders.
+constexpr int switchRowY = 390;
+constexpr int reportsBoxX = 257;
+constexpr int rumbleBoxX = 571;
 
 struct Slider {
     HeldSlider which;
@@ -119,6 +126,12 @@ void toggleSfx() {
     }
 }
 
+// Acts at once: "no" must not wait for Confirm to delete what waits to be sent.
+void toggleReports() {
+    agreeToReports(!reportsAgreed());
+    playClick();
+}
+
 void confirmSettings() {
     app.showSettings = false;
     if (saveList.NewPlayer) app.showTitle = true;
@@ -145,9 +158,11 @@ void drawSettingsScreen() {
     drawSlider(sfxSlider());
     drawMuteButton(musicSlider());
     drawMuteButton(sfxSlider());
-    drawRumbleSwitch();
+    drawCheckbox(reportsBoxX, switchRowY, reportsAgreed(), playReportsText);
+    drawRumbleSwitch(rumbleBoxX, switchRowY);
     drawChoiceButton(500, 440, 180, 40, false);
     menuText("Confirm", 500, 430, 18);
+    menuText(playReportsExplained, 500, 478, 14);
     if (!touchMode && pointerInRect(443, 235, 180, 40)) menuText("* Double tap to enable", 443, 190, 16);
 }
 
@@ -158,6 +173,7 @@ void clickSettingsScreen() {
     else if (pressLine(musicSlider()) || pressLine(sfxSlider())) return;
     else if (pointerInRect(800, 290, 30, 30)) toggleMusic();
     else if (pointerInRect(800, 340, 30, 30)) toggleSfx();
-    else if (clickRumbleSwitch()) return;
+    else if (checkboxHit(reportsBoxX, switchRowY, playReportsText)) toggleReports();
+    else if (clickRumbleSwitch(rumbleBoxX, switchRowY)) return;
     else if (pointerInRect(500, 440, 180, 40)) confirmSettings();
 }

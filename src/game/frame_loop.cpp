@@ -32,6 +32,7 @@
 
 void startupLoad() {
     readCheatFile();
+    loadReportConsent();
     flushMetricsQueue();
     loadSaveList();
     loadHighScores();

@@ -4,6 +4,7 @@
 #include "engine/catalogue.h"
 #include "engine/gamepad.h"
 #include "engine/input.h"
+#include "engine/metrics_http.h"
 #include "engine/platform.h"
 #include "engine/run_folder.h"
 #include "engine/save_files.h"
@@ -56,6 +57,7 @@ void waitForThreads() {
 
 int main() {
     if (!enterRunFolder()) return 1;
+    prepareMetricsHttp();  // libcurl's set-up comes before any thread starts
     installGameHooks();
     startStepTimer();
     prepareAudioOutput();
