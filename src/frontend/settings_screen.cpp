@@ -23,7 +23,7 @@ namespace {
 // The row of switches under the sliders.
 constexpr int switchRowY = 390;
 constexpr int reportsBoxX = 257;
-constexpr int rumbleBoxX = 571;
+constexpr int rumbleBoxX = 600;  // clear of the reports label
 
 struct Slider {
     HeldSlider which;

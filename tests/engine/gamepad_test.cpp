@@ -75,7 +75,7 @@ TEST(Gamepad, AHitRumblesOnlyWithTheSwitchOnAndTheSwitchKeepsItsOwnFile) {
     app.inGame = false;
     app.showSettings = true;
     h.step();
-    h.menuPress(571, 390);  // the "Gamepad rumble" box: off
+    h.menuPress(600, 390);  // the "Gamepad rumble" box: off
     h.saveScreenshot("settings_rumble");
     EXPECT_EQ(h.readFile("saves/gP.kv"), "0\n");
     EXPECT_EQ(h.readFile("saves/sF.kv"), sixLines);
