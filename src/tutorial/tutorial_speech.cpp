@@ -121,6 +121,8 @@ bool promptReady() {
 
 void drawContinuePrompt() {
     if (!promptReady()) return;
-    const char* prompt = padInUse ? "Press A to Continue" : touchMode ? "Tap me to Continue" : "Press Enter to Continue";
+    const char* prompt = padInUse    ? "Press A to Continue"
+                         : touchMode ? "Tap me to Continue"
+                                     : "Press Enter to Continue";
     label(defaultFont, 15, sf::Color::Black, AlignRight, prompt, 870, 565);
 }
