@@ -16,6 +16,7 @@ struct ScriptedInput {
     bool keys[sf::Keyboard::KeyCount] = {};  // keys held
     bool focused = true;               // the window has the focus
     bool cursorVisible = true;         // last cursor visibility the game asked for
+    bool windowClosed = false;         // the game closed its window
 };
 
 // One reading of the pointer, as the pointer thread takes it.
@@ -38,3 +39,4 @@ void platformSetCursorVisible(bool visible);  // the game's wish (fishing hides 
 bool platformCursorVisible();                 // that wish, as last given
 void platformHideCursorForPad(bool hide);     // the pad's pointer is drawn instead of the mouse's
 void platformCloseWindow();
+void requestQuit();   // the window closes and the program ends, as by the window's close button

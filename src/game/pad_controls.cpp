@@ -9,6 +9,7 @@
 #include "engine/app_state.h"
 #include "engine/gamepad.h"
 #include "engine/input.h"
+#include "engine/key_actions.h"
 #include "engine/pad_pointer.h"
 #include "engine/platform.h"
 #include "game/dispatch.h"
@@ -19,7 +20,6 @@
 #include "tutorial/tutorial_speech.h"
 #include "world/game_session.h"
 
-#include <SFML/Window/Event.hpp>
 
 namespace {
 
@@ -40,32 +40,25 @@ bool nothingOpen() { return !windowOrPageOpen() && !pointerOnBarOrOpenPage(); }
 struct PadAction {
     PadButton button;
     bool (*when)();
-    uint32_t key;      // the character typed, as the keyboard types it
+    KeyAction key;     // the key it stands for, acted on as the keyboard's
     void (*press)();   // or, for a button without a key, what it presses
 };
 
 // During play; the first row of a button whose condition holds is taken.
 const PadAction padActions[] = {
-    {PadB, always, 27, nullptr},         // Esc: the window or the help page closes
-    {PadX, always, 'e', nullptr},        // the bag
-    {PadY, always, 'q', nullptr},        // the checklist
-    {PadStart, always, 0, pressHelpButton},
-    {PadA, elderWaits, 13, nullptr},     // Enter: the elder's speech moves on
-    {PadA, nothingOpen, ' ', nullptr},   // Space: the object in front of the wisp opens
+    {PadB, always, KeyAction::Close, nullptr},        // Esc: the window or the help page closes
+    {PadX, always, KeyAction::Bag, nullptr},          // E: the bag
+    {PadY, always, KeyAction::Checklist, nullptr},    // Q: the checklist
+    {PadStart, always, KeyAction::None, pressHelpButton},
+    {PadA, elderWaits, KeyAction::Confirm, nullptr},  // Enter: the elder's speech moves on
+    {PadA, nothingOpen, KeyAction::Interact, nullptr},  // Space: the object in front opens
 };
-
-void typeKey(uint32_t c) {
-    sf::Event event;
-    event.type = sf::Event::TextEntered;
-    event.text.unicode = c;
-    handleWindowEvent(event);
-}
 
 void pressInPlay(PadButton button) {
     for (const PadAction& action : padActions) {
         if (action.button != button || !action.when()) continue;
         if (action.press) action.press();
-        else typeKey(action.key);
+        else runKeyAction(action.key);
         return;
     }
 }
@@ -82,8 +75,8 @@ void pressInMenus(PadButton button) {
 void followPadWalk(int direction) {
     if (direction == walkApplied) return;
     PlayerState& p = session.player;
-    if (walkApplied < 0) p.moveLeftHeld = p.moveLeftHeld && platformKey(sf::Keyboard::A);
-    if (walkApplied > 0) p.moveRightHeld = p.moveRightHeld && platformKey(sf::Keyboard::D);
+    if (walkApplied < 0) p.moveLeftHeld = p.moveLeftHeld && walkKeyHeld(KeyAction::WalkLeft);
+    if (walkApplied > 0) p.moveRightHeld = p.moveRightHeld && walkKeyHeld(KeyAction::WalkRight);
     if (direction < 0) {
         lastInputCode = 3;
         p.moveLeftHeld = true;
