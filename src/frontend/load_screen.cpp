@@ -3,6 +3,7 @@
 #include "engine/catalogue.h"
 #include "engine/clock.h"
 #include "engine/input.h"
+#include "engine/pad_pointer.h"
 #include "engine/save_files.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
@@ -86,6 +87,8 @@ void drawDeleteButton(int r, int k) {
 
 void drawRow(int r, int k) {
     const LoadRow& row = loadRows.rows[r];
+    addPadTarget(510, rowY(k));
+    addPadTarget(290, rowY(k));
     menuTextLeft(row.name, 335, 168 + 30 * k, rowTextSize);
     menuTextRight(row.progress, 680, 168 + 30 * k, rowTextSize);
     bool framed = rowFramed(r, k);

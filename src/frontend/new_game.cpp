@@ -16,7 +16,7 @@
 
 namespace {
 
-int touchOffset() { return touchMode ? -150 : 0; }  // room for the on-screen keys
+int touchOffset() { return onscreenKeysShown() ? -150 : 0; }  // room for the on-screen keys
 
 bool isNameCharacter(uint32_t c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ';
@@ -71,7 +71,7 @@ void drawNameEntry() {
     drawNavButton(500, 370 + off, 200, 40);
     menuText("Continue", 500, 355 + off, 25);
     drawBackButton();
-    if (touchMode) drawOnscreenKeyboard();
+    if (onscreenKeysShown()) drawOnscreenKeyboard();
 }
 
 void clickNameEntry() {
@@ -83,7 +83,7 @@ void clickNameEntry() {
         playBack();
         app.showNameEntry = false;
         app.showMainMenu = true;
-    } else if (touchMode) {
+    } else if (onscreenKeysShown()) {
         pressOnscreenKeyboard();
     }
 }
@@ -125,7 +125,7 @@ void drawSeedEntry() {
     drawNavButton(500, 370 + off, 200, 40);
     menuText("Start", 500, 355 + off, 25);
     drawBackButton();
-    if (touchMode) drawOnscreenNumberPad();
+    if (onscreenKeysShown()) drawOnscreenNumberPad();
 }
 
 void clickSeedEntry() {
@@ -136,7 +136,7 @@ void clickSeedEntry() {
         playBack();
         app.showSeedEntry = false;
         app.showSeedChoice = true;
-    } else if (touchMode) {
+    } else if (onscreenKeysShown()) {
         pressOnscreenNumberPad();
     }
 }

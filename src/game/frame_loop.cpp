@@ -8,8 +8,10 @@
 #include "engine/cheats.h"
 #include "engine/clock.h"
 #include "engine/cover.h"
+#include "engine/gamepad.h"
 #include "engine/input.h"
 #include "engine/metrics.h"
+#include "engine/pad_pointer.h"
 #include "engine/pause.h"
 #include "engine/platform.h"
 #include "engine/random.h"
@@ -20,6 +22,7 @@
 #include "frontend/menus.h"
 #include "frontend/save_list.h"
 #include "game/game_screen.h"
+#include "game/pad_controls.h"
 #include "tutorial/tutorial.h"
 #include "world/game_session.h"
 #include "world/player.h"
@@ -34,6 +37,7 @@ void startupLoad() {
     loadSaveList();
     loadHighScores();
     loadSettings();
+    loadPadSettings();
     loadFonts();
 }
 
@@ -63,6 +67,7 @@ int runLoopPass() {
     followWindowFocus();
     refreshPointerSnapshot();
     runQueuedClicks();
+    runPadControls();
     return runDueSteps();
 }
 
@@ -108,6 +113,7 @@ void runStep() {
     // Every picture starts from black: the bars beside a letterboxed picture stay black,
     // and a missing background leaves no trace of the last frame.
     if (!backgroundHidesLastPicture()) drawTarget().clear(sf::Color::Black);
+    clearPadTargets();  // the screens name their buttons again as they draw them
     if (app.loadingScreenOn) {
         drawLoadingScreen();
         return;
@@ -119,6 +125,7 @@ void runStep() {
     else if (app.inTutorial) tutorialFrame();
     uncover();
     drawMenuScreens();
+    drawPadPointer();
 }
 
 void followWindowFocus() {

@@ -122,6 +122,12 @@ bool pointerOnBarOrOpenPage() {
     return onBar || onChecklist || onInventory;
 }
 
+void pressHelpButton() {
+    if (session.MissionComplete) return;
+    for (const HudButton& button : buttons)
+        if (std::string(button.icon) == "help" && lessonReached(button.tutorialFrom)) toggleHelp(false);
+}
+
 void handleGameClick() {
     if (session.MissionComplete) return;
     if (touchMode) markHudTapsUsed();

@@ -13,4 +13,5 @@ set(ENGINE_TEST_SOURCES
   tests/engine/missing_assets_test.cpp
   tests/engine/pacing_test.cpp
   tests/engine/settings_test.cpp
+  tests/engine/gamepad_test.cpp
 )

@@ -21,11 +21,13 @@
 #include "frontend/save_list.h"
 #include "game/dispatch.h"
 #include "game/frame_loop.h"
+#include "game/pad_controls.h"
 #include "game/wiring.h"
 #include "inventory/checklist.h"
 #include "inventory/help_page.h"
 #include "inventory/hud.h"
 #include "inventory/inventory.h"
+#include "support/scripted_pad.h"
 #include "world/game_session.h"
 #include "world/player.h"
 
@@ -90,6 +92,8 @@ void Harness::resetProgramState() {
     resetInventoryPanel();
     resetChecklistPage();
     resetHelpPage();
+    resetPadControls();
+    padSettings = PadSettings{};
     session = GameSession{};
     settings = Settings{};
     saveList = SaveList{};
@@ -151,6 +155,7 @@ void Harness::pass() { runLoopPass(); }
 void Harness::step(int count) {
     for (int i = 0; i < count; i++) {
         advanceManualClock(34);
+        if (scriptedPadPlugged()) pollScriptedPad();  // as the pointer thread reads it between passes
         pass();
     }
 }
