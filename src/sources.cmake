@@ -6,6 +6,7 @@ set(THORNVALE_CORE_SOURCES
   src/engine/cheats.cpp
   src/engine/clock.cpp
   src/engine/cover.cpp
+  src/engine/gamepad.cpp
   src/engine/hooks.cpp
   src/engine/hover.cpp
   src/engine/input.cpp
@@ -13,6 +14,8 @@ set(THORNVALE_CORE_SOURCES
   src/engine/letterbox.cpp
   src/engine/metrics.cpp
   src/engine/metrics_http.cpp
+  src/engine/one_copy.cpp
+  src/engine/pad_pointer.cpp
   src/engine/pause.cpp
   src/engine/platform.cpp
   src/engine/pointer_x11.cpp
@@ -56,6 +59,7 @@ set(THORNVALE_CORE_SOURCES
   src/frontend/new_game.cpp
   src/frontend/new_game_form.cpp
   src/frontend/onscreen_keys.cpp
+  src/frontend/rumble_switch.cpp
   src/frontend/save_game.cpp
   src/frontend/save_list.cpp
   src/frontend/save_values.cpp
@@ -75,5 +79,6 @@ set(THORNVALE_CORE_SOURCES
   src/game/game_end.cpp
   src/game/game_screen.cpp
   src/game/game_window.cpp
+  src/game/pad_controls.cpp
   src/game/wiring.cpp
 )

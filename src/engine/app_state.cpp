@@ -9,7 +9,7 @@ void resetAppState() {
     app.loadProgress = 0;
     app.loadTotal = startupLoadUnits;
     app.loadShown = 0;
-    app.screen = Screen::Title;
+    app.screen = GameScreen::Title;
     app.audioReady = false;
     app.windowFocused = false;
     app.loadersRunning = 0;
@@ -17,11 +17,11 @@ void resetAppState() {
     for (CloudState& c : app.clouds) c = CloudState{};
 }
 
-void changeScreen(Screen next) { app.screen = next; }
+void changeScreen(GameScreen next) { app.screen = next; }
 
-bool showing(Screen screen) { return app.screen == screen; }
+bool showing(GameScreen screen) { return app.screen == screen; }
 
-bool playing() { return showing(Screen::Game) || showing(Screen::Tutorial); }
+bool playing() { return showing(GameScreen::Game) || showing(GameScreen::Tutorial); }
 
 void raiseLoadingScreen(int total) {
     app.loadProgress = 0;

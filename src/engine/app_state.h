@@ -14,7 +14,7 @@ struct CloudState {
 constexpr const char* cloudNames[5] = {"cloud 1", "cloud 2", "cloud 3", "cloud 4", "cloud 5"};
 
 // Exactly one screen shows at a time; the loading screen is drawn over it while raised.
-enum class Screen {
+enum class GameScreen {
     Title,         // the play letters; a new player's Settings button
     MainMenu,      // New Game, Load Game, Tutorial, Settings and the high scores
     LoadList,      // the saved games to load or delete
@@ -33,7 +33,7 @@ struct AppState {
     std::atomic<int> loadProgress{0};         // work units finished behind the loading screen
     int loadTotal = startupLoadUnits;         // work units expected (start-up, new game, load)
     int loadShown = 0;                        // work units the bar already shows
-    std::atomic<Screen> screen{Screen::Title};// the screen that shows (read by the pointer thread)
+    std::atomic<GameScreen> screen{GameScreen::Title};  // the screen that shows (read by the pointer thread)
     std::atomic<bool> audioReady{false};      // every sound is loaded and the music started
     std::atomic<bool> windowFocused{false};   // the focus state last acted upon
     std::atomic<int> loadersRunning{0};       // loader threads that have not finished yet
@@ -44,9 +44,9 @@ struct AppState {
 extern AppState app;
 
 void resetAppState();      // back to the start-up values (tests boot the program repeatedly)
-void changeScreen(Screen next);  // the one way to change which screen shows
-bool showing(Screen screen);     // this screen shows
-bool playing();                  // a game or the tutorial shows
+void changeScreen(GameScreen next);  // the one way to change which screen shows
+bool showing(GameScreen screen);     // this screen shows
+bool playing();                      // a game or the tutorial shows
 constexpr int newGameLoadUnits = 63;   // the loading screen's total while a new game is made
 constexpr int loadGameLoadUnits = 74;  // ... and while a saved game loads
 void raiseLoadingScreen(int total);  // show the loading bar for a long operation of total units

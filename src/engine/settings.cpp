@@ -25,7 +25,7 @@ void loadSettings() {
         writeSettings();
     }
     if (settings.InputChoice == -1 || settings.AskInputAtStart == 1) {
-        changeScreen(Screen::InputChooser);
+        changeScreen(GameScreen::InputChooser);
         touchMode = false;
     }
 }

@@ -15,20 +15,20 @@ namespace {
 constexpr int32_t menuDebounceMs = 200;  // a press this soon after the last one is ignored
 
 struct MenuScreen {
-    Screen screen;
+    GameScreen screen;
     void (*draw)();
     void (*click)();
 };
 
 const MenuScreen menuScreens[] = {
-    {Screen::InputChooser, drawInputChooser, clickInputChooser},
-    {Screen::Settings, drawSettingsScreen, clickSettingsScreen},
-    {Screen::Title, drawTitleScreen, clickTitleScreen},
-    {Screen::MainMenu, drawMainMenu, clickMainMenu},
-    {Screen::NameEntry, drawNameEntry, clickNameEntry},
-    {Screen::SeedChoice, drawSeedChoice, clickSeedChoice},
-    {Screen::SeedEntry, drawSeedEntry, clickSeedEntry},
-    {Screen::LoadList, drawLoadList, clickLoadList},
+    {GameScreen::InputChooser, drawInputChooser, clickInputChooser},
+    {GameScreen::Settings, drawSettingsScreen, clickSettingsScreen},
+    {GameScreen::Title, drawTitleScreen, clickTitleScreen},
+    {GameScreen::MainMenu, drawMainMenu, clickMainMenu},
+    {GameScreen::NameEntry, drawNameEntry, clickNameEntry},
+    {GameScreen::SeedChoice, drawSeedChoice, clickSeedChoice},
+    {GameScreen::SeedEntry, drawSeedEntry, clickSeedEntry},
+    {GameScreen::LoadList, drawLoadList, clickLoadList},
 };
 
 // The menu screen that shows, or null during a game or the tutorial.

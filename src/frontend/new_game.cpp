@@ -16,7 +16,7 @@
 
 namespace {
 
-int touchOffset() { return touchMode ? -150 : 0; }  // room for the on-screen keys
+int touchOffset() { return onscreenKeysShown() ? -150 : 0; }  // room for the on-screen keys
 
 bool isNameCharacter(uint32_t c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ';
@@ -36,7 +36,7 @@ void drawCaret(int x, int y) {
 }  // namespace
 
 void beginNameEntry() {
-    changeScreen(Screen::NameEntry);
+    changeScreen(GameScreen::NameEntry);
     newGameForm.name.clear();
     newGameForm.nameStarted = false;
     menuState.shiftOn = false;
@@ -53,8 +53,8 @@ void typeSeedCharacter(uint32_t c) {
 }
 
 void confirmTypedEntry() {
-    if (showing(Screen::NameEntry)) submitName();
-    else if (showing(Screen::SeedEntry)) startGameWithSeed(typedSeed(), false);
+    if (showing(GameScreen::NameEntry)) submitName();
+    else if (showing(GameScreen::SeedEntry)) startGameWithSeed(typedSeed(), false);
 }
 
 void drawNameEntry() {
@@ -69,7 +69,7 @@ void drawNameEntry() {
     drawNavButton(500, 370 + off, 200, 40);
     menuText("Continue", 500, 355 + off, 25);
     drawBackButton();
-    if (touchMode) drawOnscreenKeyboard();
+    if (onscreenKeysShown()) drawOnscreenKeyboard();
 }
 
 void clickNameEntry() {
@@ -79,8 +79,8 @@ void clickNameEntry() {
         else playClick();  // heard even when there is no name to go on with
     } else if (backButtonHit()) {
         playBack();
-        changeScreen(Screen::MainMenu);
-    } else if (touchMode) {
+        changeScreen(GameScreen::MainMenu);
+    } else if (onscreenKeysShown()) {
         pressOnscreenKeyboard();
     }
 }
@@ -101,11 +101,11 @@ void clickSeedChoice() {
         startGameWithSeed(-1, true);
     } else if (pointerInRect(500, 325, 200, 40)) {
         playClick();
-        changeScreen(Screen::SeedEntry);
+        changeScreen(GameScreen::SeedEntry);
         newGameForm.seedText.clear();
     } else if (backButtonHit()) {
         playBack();
-        changeScreen(Screen::NameEntry);
+        changeScreen(GameScreen::NameEntry);
     }
 }
 
@@ -120,7 +120,7 @@ void drawSeedEntry() {
     drawNavButton(500, 370 + off, 200, 40);
     menuText("Start", 500, 355 + off, 25);
     drawBackButton();
-    if (touchMode) drawOnscreenNumberPad();
+    if (onscreenKeysShown()) drawOnscreenNumberPad();
 }
 
 void clickSeedEntry() {
@@ -129,8 +129,8 @@ void clickSeedEntry() {
         startGameWithSeed(typedSeed(), true);
     } else if (backButtonHit()) {
         playBack();
-        changeScreen(Screen::SeedChoice);
-    } else if (touchMode) {
+        changeScreen(GameScreen::SeedChoice);
+    } else if (onscreenKeysShown()) {
         pressOnscreenNumberPad();
     }
 }

@@ -10,7 +10,7 @@ namespace {
 
 void continueToSeedChoice() {
     playClick();
-    changeScreen(Screen::SeedChoice);
+    changeScreen(GameScreen::SeedChoice);
 }
 
 }  // namespace

@@ -46,6 +46,7 @@ std::optional<ParsedSave> parseSave(std::vector<std::string> lines) {
     addLoadProgress();
     for (int line = 2; line <= 52; line++) {
         std::optional<int> value = parseInt(lines[line - 1]);
+        if (value && line == dayClockLine && *value >= dayClockEnd) value = 0;
         if (!value || !saveLineRange(line).holds(*value)) return std::nullopt;
         parsed.values[line - 2] = *value;
         addLoadProgress();
@@ -101,23 +102,24 @@ void abandonLoad() {
 
 }  // namespace
 
-// Every value is saved as a load will take it back: the clocks cut toward zero, a day
-// that has reached its end as the new day it is about to become, a wisp left of its left
-// limit (drifting in) at the limit, and each inside the range the loader accepts.
+// The clocks are cut toward zero; a day that has reached its end is saved as the new
+// day it is about to become. Every value stays inside the range the loader accepts. The
+// wisp's x is kept as it is, 0 at the black moment of an area change: a load puts a wisp
+// left of its left limit at the limit.
 std::vector<std::string> saveLines() {
     const GameSession& s = session;
     std::vector<long long> values;  // lines 2 to 53
     values.push_back(computeOverallProgress(s.ResearchLevel));
     values.push_back(s.world.WorldSeed);
     values.push_back(static_cast<int32_t>(s.world.RunningSeed));
-    values.push_back(std::max(wispLeftLimit, s.player.playerX));  // as a load raises it
+    values.push_back(s.player.playerX);
     values.push_back(s.player.PlayTimer);
     for (int slot = 0; slot < 3; slot++) values.push_back(s.world.AreaContents[slot]);
     for (int slot = 0; slot < 9; slot++) values.push_back(s.Inventory[slot]);
     for (int k = 1; k <= 21; k++) values.push_back(s.ResearchLevel[k]);
     values.push_back(s.world.AreaCounter);
     for (int k = 1; k <= 11; k++) values.push_back(s.world.KindCounts[k]);
-    double day = s.clocks.dayClock >= 899 ? 0 : s.clocks.dayClock;
+    double day = s.clocks.dayClock >= dayClockEnd ? 0 : s.clocks.dayClock;
     values.push_back(static_cast<long long>(std::trunc(std::clamp(day, -1e18, 1e18))));
     values.push_back(static_cast<long long>(std::trunc(std::clamp(s.clocks.rainClock, -1e18, 1e18))));
     std::vector<std::string> lines{s.SaveName};
@@ -129,7 +131,7 @@ std::vector<std::string> saveLines() {
 // The tutorial plays on the game state but keeps its own file (saves/tS.kv).
 // Only a game that was created or loaded has a file: never a number of nobody's.
 void saveGame() {
-    if (showing(Screen::Tutorial) || session.SaveNumber < 1) return;
+    if (showing(GameScreen::Tutorial) || session.SaveNumber < 1) return;
     replaceSavesFile(std::to_string(session.SaveNumber) + ".kv", saveLines());
 }
 
@@ -152,7 +154,7 @@ bool loadGame(const std::string& id) {
     session.SaveNumber = *number;
     restAfterLoad();
     moveSaveToFront(id);
-    changeScreen(Screen::Game);
+    changeScreen(GameScreen::Game);
     app.loadProgress = loadGameLoadUnits;
     return true;
 }
@@ -168,5 +170,5 @@ void startNewGame(int64_t seed) {
     addLoadProgress(10);
     saveGame();
     app.loadProgress = newGameLoadUnits;
-    changeScreen(Screen::Game);
+    changeScreen(GameScreen::Game);
 }

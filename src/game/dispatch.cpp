@@ -100,7 +100,7 @@ void handleWindowEvent(const sf::Event& event) {
             break;
         case sf::Event::MouseWheelMoved:
             // One row per event, whatever the size of the turn.
-            if (showing(Screen::LoadList) && event.mouseWheel.delta != 0)
+            if (showing(GameScreen::LoadList) && event.mouseWheel.delta != 0)
                 scrollLoadList(event.mouseWheel.delta > 0 ? -1 : 1);
             break;
         default:
@@ -117,7 +117,7 @@ void runKeyAction(KeyAction action) {
 // Only the text screens take characters; keys act through runKeyAction.
 void handleTextEntered(uint32_t c) {
     if (app.loadingScreenOn || playing()) return;
-    if (showing(Screen::NameEntry)) typeNameCharacter(c);
-    else if (showing(Screen::SeedEntry)) typeSeedCharacter(c);
+    if (showing(GameScreen::NameEntry)) typeNameCharacter(c);
+    else if (showing(GameScreen::SeedEntry)) typeSeedCharacter(c);
 }
 

@@ -2,6 +2,7 @@
 #include "inventory/help_page.h"
 
 #include "engine/catalogue.h"
+#include "engine/gamepad.h"
 #include "engine/input.h"
 #include "engine/sliding_panel.h"
 #include "engine/sound.h"
@@ -47,7 +48,10 @@ void helpText(const std::string& text, int x, int y, int alpha = 255) {
 }
 
 void drawControls(int p) {
-    if (touchMode) {
+    if (padInUse) {
+        helpText("Left stick, D-pad = Move   X = Inventory   Y = Checklist   Start = Help", 175, p - 185);
+        helpText("A = Interact, click   B = Exit window   Right stick = Pointer   LT = Info", 175, p - 160);
+    } else if (touchMode) {
         helpText("Tap to move\t\tTap on an object to move and interact with it", 175, p - 185);
         helpText("Tap outside of an interaction window to close it", 175, p - 160);
     } else {

@@ -103,7 +103,7 @@ void leaveGame() {
     stopWorldSounds();
     restorePlayerVolumes();
     for (const char* cloud : cloudNames) colourSprite(cloud, sf::Color(255, 255, 255, 255));
-    changeScreen(Screen::MainMenu);
+    changeScreen(GameScreen::MainMenu);
     session.player.controlEnabled = false;
     saveGameNow();
     session.clocks.rainClock = 0;  // after the save: the saved game keeps its weather
@@ -114,6 +114,12 @@ bool pointerOnBarOrOpenPage() {
     bool onChecklist = checklistPage.open && pointerOverChecklistPage();
     bool onInventory = inventoryPanel.open && pointerInRectInt(900, 200, 200, 260);
     return onBar || onChecklist || onInventory;
+}
+
+void pressHelpButton() {
+    if (session.MissionComplete) return;
+    for (const HudButton& button : buttons)
+        if (std::string(button.icon) == "help" && revealed(button.shownAs)) toggleHelp(false);
 }
 
 bool handleGameClick() {

@@ -142,7 +142,7 @@ bool lessonTapWalks(bool overObject) {
 
 namespace {
 // Both ways out of the tutorial, the exit button and the end of the script, lead to the title.
-void closeTutorial() { changeScreen(Screen::Title); }
+void closeTutorial() { changeScreen(GameScreen::Title); }
 }  // namespace
 
 void leaveTutorial() {

@@ -126,5 +126,5 @@ void startTutorial() {
     tutorial.wasInTransition = session.player.inTransition && !session.player.arrivalBeam;
     raiseLoadingScreen(loadingUnits);
     app.loadProgress = loadingUnits;
-    changeScreen(Screen::Tutorial);
+    changeScreen(GameScreen::Tutorial);
 }

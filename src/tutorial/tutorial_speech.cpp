@@ -4,6 +4,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/clock.h"
+#include "engine/gamepad.h"
 #include "engine/input.h"
 #include "engine/random.h"
 #include "engine/toolkit.h"
@@ -103,5 +104,8 @@ bool promptReady() {
 
 void drawContinuePrompt() {
     if (!promptReady()) return;
-    label(defaultFont, 15, sf::Color::Black, AlignRight, touchMode ? "Tap me to Continue" : "Press Enter to Continue", 870, 565);
+    const char* prompt = padInUse    ? "Press A to Continue"
+                         : touchMode ? "Tap me to Continue"
+                                     : "Press Enter to Continue";
+    label(defaultFont, 15, sf::Color::Black, AlignRight, prompt, 870, 565);
 }

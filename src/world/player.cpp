@@ -115,7 +115,7 @@ void runArrivalBeam(PlayerState& p) {
 // The wisp's float and spin
 
 void spinWisp() {
-    bool dizzy = cheats.dizzySpin && !showing(Screen::Tutorial);  // the tutorial's wisp has no cheats
+    bool dizzy = cheats.dizzySpin && !showing(GameScreen::Tutorial);  // the tutorial's wisp has no cheats
     double speed = dizzy ? wisp.spinSpeed * 5 : wisp.spinSpeed;
     wisp.spinAngle += speed;
     if (nowMs() - wisp.lastSpinChange > spinChangeMs) {
@@ -175,9 +175,9 @@ void drawWisp() {
         drawSprite("wisp", p.playerX, p.playerY);
         return;
     }
-    bool lowGravity = cheats.lowGravity && !showing(Screen::Tutorial);
+    bool lowGravity = cheats.lowGravity && !showing(GameScreen::Tutorial);
     double k = lowGravity ? 4 : 1, m = lowGravity ? 2 : 1;
-    if (gameEnd.endStage < 25 || showing(Screen::Tutorial)) {
+    if (gameEnd.endStage < 25 || showing(GameScreen::Tutorial)) {
         floatWisp(k, m);
     } else {
         settleOffset(wisp.offsetX, 0.25 * k, 0.5 * k);

@@ -6,7 +6,7 @@
 TutorialRules tutorialRules;
 
 namespace {
-bool tutorialAnswers() { return showing(Screen::Tutorial); }
+bool tutorialAnswers() { return showing(GameScreen::Tutorial); }
 }  // namespace
 
 bool revealed(Reveal part) {

@@ -198,7 +198,7 @@ TEST(Mining, LeavingTheGameRightAfterTheLastHitKeepsTheOreInTheSave) {
     Harness h;
     hitTheLastTimeBeforeAStep(h);
     h.click(960, 35);  // the HUD's exit button, before another step of the game
-    ASSERT_FALSE(showing(Screen::Game));
+    ASSERT_FALSE(showing(GameScreen::Game));
     EXPECT_EQ(savedLine(h, placeSaveLine(middlePlace)), "0");
     EXPECT_EQ(savedLine(h, inventorySaveLine(3)), "4") << "the rock is gone and its ore is saved";
 }

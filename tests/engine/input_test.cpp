@@ -63,17 +63,17 @@ TEST(Input, TouchClickIsThePointerLandingOnANewSpot) {
 TEST(Input, ClicksWaitForTheLoadingScreen) {
     Harness h(returningPlayer());
     h.boot();
-    ASSERT_TRUE(showing(Screen::Title));
+    ASSERT_TRUE(showing(GameScreen::Title));
     raiseLoadingScreen(74);
     h.menuPress(500, 500);
     EXPECT_TRUE(app.loadingScreenOn);
-    EXPECT_TRUE(showing(Screen::Title));
-    EXPECT_FALSE(showing(Screen::MainMenu)) << "the press went through the loading screen";
+    EXPECT_TRUE(showing(GameScreen::Title));
+    EXPECT_FALSE(showing(GameScreen::MainMenu)) << "the press went through the loading screen";
     app.loadProgress = 74;
     for (int i = 0; i < 20 && app.loadingScreenOn; i++) h.step();
     ASSERT_FALSE(app.loadingScreenOn);
     h.menuPress(500, 500);
-    EXPECT_TRUE(showing(Screen::MainMenu)) << "the same press once the loading screen has gone";
+    EXPECT_TRUE(showing(GameScreen::MainMenu)) << "the same press once the loading screen has gone";
 }
 
 TEST(Input, PointerInRectIncludesLeftAndTopEdgesOnly) {
@@ -159,7 +159,7 @@ TEST(Input, TheWheelScrollsTheLoadListOneRowPerTurn) {
     saves.push_back({"sL.kv", list});
     Harness h({.saves = saves});
     h.boot();
-    changeScreen(Screen::LoadList);
+    changeScreen(GameScreen::LoadList);
     buildLoadRows();
     auto wheel = [](int delta) {
         sf::Event event;
@@ -177,7 +177,7 @@ TEST(Input, TheWheelScrollsTheLoadListOneRowPerTurn) {
     EXPECT_EQ(loadRows.scroll, 2) << "13 rows: at most two hidden above";
     wheel(2);
     EXPECT_EQ(loadRows.scroll, 1);
-    changeScreen(Screen::MainMenu);
+    changeScreen(GameScreen::MainMenu);
     wheel(1);
     EXPECT_EQ(loadRows.scroll, 1) << "only the load list listens to the wheel";
 }

@@ -159,7 +159,7 @@ void reportTo(const Server& server) { setMetricsServer("127.0.0.1", server.port(
 bool boxTicked(Harness& h, int x, int y) { return h.pixel(x - 8, y - 8) == sf::Color(100, 100, 100); }
 
 void showSettings(Harness& h) {
-    changeScreen(Screen::Settings);
+    changeScreen(GameScreen::Settings);
     h.step();
 }
 

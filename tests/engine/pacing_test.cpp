@@ -23,14 +23,14 @@ TEST(Pacing, AClickIsHandledBeforeTheStepThatFollowsIt) {
     Harness h(returningPlayer());
     h.boot();
     h.step(10);
-    ASSERT_TRUE(showing(Screen::Title));
+    ASSERT_TRUE(showing(GameScreen::Title));
     sf::Image title = h.screenshot();
 
     h.advance(34);          // a step is due...
     h.moveTo(500, 500);     // ...and the play letters are pressed before the pass runs it
     h.pressLeft();
     EXPECT_EQ(runLoopPass(), 1);
-    EXPECT_TRUE(showing(Screen::MainMenu));
+    EXPECT_TRUE(showing(GameScreen::MainMenu));
     sf::Image shown = h.screenshot();
     h.releaseLeft();
     h.step();

@@ -68,14 +68,14 @@ TEST_P(WindowSizes, MappedCentresOfMenuButtonsPressThem) {
     const WindowCase& c = GetParam();
     Harness h(returningPlayerIn(c));
     h.boot();
-    ASSERT_TRUE(showing(Screen::Title));
+    ASSERT_TRUE(showing(GameScreen::Title));
     pressPixel(h, c.play);
-    ASSERT_TRUE(showing(Screen::MainMenu)) << "Play";
+    ASSERT_TRUE(showing(GameScreen::MainMenu)) << "Play";
     pressPixel(h, c.reset);
     EXPECT_TRUE(menuState.resetArmed) << "Reset High Scores, off the centre line";
     pressPixel(h, c.back);
-    EXPECT_TRUE(showing(Screen::Title)) << "the back arrow";
-    EXPECT_FALSE(showing(Screen::MainMenu));
+    EXPECT_TRUE(showing(GameScreen::Title)) << "the back arrow";
+    EXPECT_FALSE(showing(GameScreen::MainMenu));
 }
 
 TEST_P(WindowSizes, APressOnABarDoesNothing) {
@@ -83,10 +83,10 @@ TEST_P(WindowSizes, APressOnABarDoesNothing) {
     Harness h(returningPlayerIn(c));
     h.boot();
     pressPixel(h, c.play);
-    ASSERT_TRUE(showing(Screen::MainMenu));
+    ASSERT_TRUE(showing(GameScreen::MainMenu));
     stopSound("click");
     pressPixel(h, c.bar);
-    EXPECT_TRUE(showing(Screen::MainMenu)) << "nothing was pressed";
+    EXPECT_TRUE(showing(GameScreen::MainMenu)) << "nothing was pressed";
     EXPECT_FALSE(menuState.resetArmed);
     EXPECT_FALSE(soundPlaying("click"));
     EXPECT_FALSE(soundPlaying("back"));
@@ -155,7 +155,7 @@ TEST(WindowSizes, EnlargedPicturesAreSmoothed) {
     Harness h({.windowWidth = 1920, .windowHeight = 1080});
     h.boot();
     h.step(2);
-    ASSERT_TRUE(showing(Screen::InputChooser) || showing(Screen::Title));
+    ASSERT_TRUE(showing(GameScreen::InputChooser) || showing(GameScreen::Title));
     for (const char* name : {"background", "cloud 1", "main menu"})
         EXPECT_TRUE(catalogue.textures.at(name)->isSmooth()) << name << " is drawn 1.8 times its size";
 }

@@ -31,19 +31,19 @@ std::string saveFile(const std::string& name, int progress, int seed) {
 TEST(Menus, ChooserLockStopsItAppearingAtLaterStarts) {
     Harness h;
     h.boot();
-    ASSERT_TRUE(showing(Screen::InputChooser));
+    ASSERT_TRUE(showing(GameScreen::InputChooser));
     h.saveScreenshot("input_chooser");
     h.menuPress(500, 350);  // Confirm with no method: refused
-    EXPECT_TRUE(showing(Screen::InputChooser));
+    EXPECT_TRUE(showing(GameScreen::InputChooser));
     h.menuPress(500, 200);  // Touch
     EXPECT_EQ(settings.AskInputAtStart, -1) << "picking a method hides the lock";
     h.menuPress(500, 350);
-    EXPECT_TRUE(showing(Screen::Title));
+    EXPECT_TRUE(showing(GameScreen::Title));
     EXPECT_TRUE(touchMode);
     EXPECT_EQ(h.readFile("saves/sF.kv"), "1\n1\n100\n1\n100\n1\n");
 
     h.restart();
-    ASSERT_TRUE(showing(Screen::InputChooser)) << "asked again, with Touch filled in";
+    ASSERT_TRUE(showing(GameScreen::InputChooser)) << "asked again, with Touch filled in";
     EXPECT_FALSE(touchMode);
     h.menuPress(715, 490);  // the lock area
     EXPECT_EQ(settings.AskInputAtStart, 0);
@@ -51,8 +51,8 @@ TEST(Menus, ChooserLockStopsItAppearingAtLaterStarts) {
     EXPECT_EQ(h.readFile("saves/sF.kv"), settingsFile({.inputChoice = 1}).second);
 
     h.restart();
-    EXPECT_TRUE(showing(Screen::Title));
-    EXPECT_FALSE(showing(Screen::InputChooser));
+    EXPECT_TRUE(showing(GameScreen::Title));
+    EXPECT_FALSE(showing(GameScreen::InputChooser));
     EXPECT_TRUE(touchMode);
 }
 
@@ -74,29 +74,29 @@ TEST(Menus, NewPlayerGoesThroughTheTutorialThenNamesAndSeedsAGame) {
     for (int i = 0; i < 27; i++) lastWords += "0\n";
     Harness h({.saves = {settingsFile(), {"tS.kv", lastWords}}});
     h.boot();
-    ASSERT_TRUE(showing(Screen::Title));
+    ASSERT_TRUE(showing(GameScreen::Title));
     h.saveScreenshot("title");
     h.menuPress(500, 500);  // Play: a new player's first play is the tutorial
-    ASSERT_TRUE(showing(Screen::Tutorial));
+    ASSERT_TRUE(showing(GameScreen::Tutorial));
     h.step(200);            // the elder's farewell is read...
     h.typeCode(13);
     h.step(210);            // ...and "Tutorial Complete" fades in and out
-    EXPECT_FALSE(showing(Screen::Tutorial));
+    EXPECT_FALSE(showing(GameScreen::Tutorial));
     EXPECT_EQ(h.readFile("saves/sL.kv"), "1\n");
-    ASSERT_TRUE(showing(Screen::Title));
+    ASSERT_TRUE(showing(GameScreen::Title));
     h.menuPress(500, 500);
-    ASSERT_TRUE(showing(Screen::MainMenu));
+    ASSERT_TRUE(showing(GameScreen::MainMenu));
     h.saveScreenshot("main_menu");
     h.menuPress(500, 205);  // New Game
-    ASSERT_TRUE(showing(Screen::NameEntry));
+    ASSERT_TRUE(showing(GameScreen::NameEntry));
     h.type("Meadow 1");
     h.typeCode(13);
-    ASSERT_TRUE(showing(Screen::SeedChoice));
+    ASSERT_TRUE(showing(GameScreen::SeedChoice));
     h.menuPress(500, 325);  // Custom Seed
-    ASSERT_TRUE(showing(Screen::SeedEntry));
+    ASSERT_TRUE(showing(GameScreen::SeedEntry));
     h.type("42");
     h.typeCode(13);      // Enter: straight into the game, no loading screen
-    EXPECT_TRUE(showing(Screen::Game));
+    EXPECT_TRUE(showing(GameScreen::Game));
     EXPECT_FALSE(app.loadingScreenOn);
     EXPECT_EQ(h.readFile("saves/sL.kv"), "2\n1\n");
     std::vector<std::string> lines = splitLines(h.readFile("saves/1.kv"));
@@ -119,7 +119,7 @@ TEST(Menus, AGameLeftByClosingLoadsBackAsItWasSaved) {
     EXPECT_EQ(app.loadTotal, 63);
     h.step(10);
     EXPECT_FALSE(app.loadingScreenOn);
-    ASSERT_TRUE(showing(Screen::Game));
+    ASSERT_TRUE(showing(GameScreen::Game));
     EXPECT_LT(session.world.WorldSeed, 1000000000u);
     session.Inventory[5] = 2;
     session.world.AreaContents[1] = 0;
@@ -130,14 +130,14 @@ TEST(Menus, AGameLeftByClosingLoadsBackAsItWasSaved) {
     GameSession before = session;
 
     h.restart();         // the window was closed; nothing more was saved
-    ASSERT_TRUE(showing(Screen::Title));
+    ASSERT_TRUE(showing(GameScreen::Title));
     h.menuPress(500, 500);
     h.menuPress(500, 275);  // Load Game
-    ASSERT_TRUE(showing(Screen::LoadList));
+    ASSERT_TRUE(showing(GameScreen::LoadList));
     h.saveScreenshot("load_list");
     h.menuPress(510, 180);  // the first row
-    EXPECT_TRUE(showing(Screen::Game));
-    EXPECT_FALSE(showing(Screen::LoadList));
+    EXPECT_TRUE(showing(GameScreen::Game));
+    EXPECT_FALSE(showing(GameScreen::LoadList));
     EXPECT_EQ(session.SaveName, "Keeper");
     EXPECT_EQ(session.world.WorldSeed, before.world.WorldSeed);
     EXPECT_EQ(session.world.RunningSeed, before.world.RunningSeed);
@@ -156,9 +156,9 @@ TEST(Menus, SaveNameRules) {
     EXPECT_EQ(newGameForm.name, "") << "a name cannot start with a space";
     h.menuPress(500, 370);  // Continue with no name: a click, and nothing else
     EXPECT_TRUE(soundPlaying("click"));
-    EXPECT_TRUE(showing(Screen::NameEntry));
+    EXPECT_TRUE(showing(GameScreen::NameEntry));
     h.typeCode(13);
-    EXPECT_TRUE(showing(Screen::NameEntry));
+    EXPECT_TRUE(showing(GameScreen::NameEntry));
     h.type("abcdefghijklmnopqrstuvwxy");  // 25 letters
     EXPECT_EQ(newGameForm.name, "abcdefghijklmnopqrst");
     h.type("9 ");
@@ -169,7 +169,7 @@ TEST(Menus, SaveNameRules) {
     EXPECT_FALSE(newGameForm.nameStarted) << "erasing the last character starts the name afresh";
     h.type("Q");
     h.menuPress(500, 370);
-    EXPECT_TRUE(showing(Screen::SeedChoice));
+    EXPECT_TRUE(showing(GameScreen::SeedChoice));
 }
 
 namespace {
@@ -179,7 +179,7 @@ void reachSeedEntry(Harness& h) {
     h.type("Seedy");
     h.typeCode(13);
     h.menuPress(500, 325);
-    ASSERT_TRUE(showing(Screen::SeedEntry));
+    ASSERT_TRUE(showing(GameScreen::SeedEntry));
 }
 }  // namespace
 
@@ -209,7 +209,7 @@ TEST(Menus, SeedTextTakesNineDigitsAndAnEmptySeedIsRandom) {
         uint32_t drawn = static_cast<uint32_t>(randomBelow(1000000000));
         reseedSharedRandom(state);
         h.typeCode(13);
-        ASSERT_TRUE(showing(Screen::Game));
+        ASSERT_TRUE(showing(GameScreen::Game));
         EXPECT_EQ(session.world.WorldSeed, drawn) << "random state " << state;
         std::vector<std::string> saved = splitLines(h.readFile("saves/" + std::to_string(session.SaveNumber) + ".kv"));
         ASSERT_GE(saved.size(), 3u);
@@ -224,7 +224,7 @@ TEST(Menus, SliderEndsAndMuting) {
     h.boot();
     h.menuPress(500, 500);
     h.menuPress(500, 415);  // Settings
-    ASSERT_TRUE(showing(Screen::Settings));
+    ASSERT_TRUE(showing(GameScreen::Settings));
     h.menuPress(350, 340);  // the SFX line's left end
     EXPECT_EQ(settings.sfxVolume, 0);
     EXPECT_EQ(settings.sfxOn, 1) << "a press on the line never mutes";
@@ -253,7 +253,7 @@ TEST(Menus, SliderEndsAndMuting) {
     EXPECT_EQ(settings.musicOn, 1);
     EXPECT_EQ(settings.musicVolume, 0);
     h.menuPress(500, 440);  // Confirm
-    EXPECT_TRUE(showing(Screen::MainMenu));
+    EXPECT_TRUE(showing(GameScreen::MainMenu));
     EXPECT_EQ(h.readFile("saves/sF.kv"), "0\n1\n0\n1\n99\n0\n");
 }
 
@@ -266,7 +266,7 @@ TEST(Menus, ResetHighScoresNeedsTwoPressesAndStaysArmedAcrossScreens) {
     EXPECT_EQ(h.readFile("saves/hS.kv"), "100\n200\n300\n");
     h.menuPress(500, 415);  // Settings and back
     h.menuPress(500, 440);
-    ASSERT_TRUE(showing(Screen::MainMenu));
+    ASSERT_TRUE(showing(GameScreen::MainMenu));
     EXPECT_TRUE(menuState.resetArmed);
     h.menuPress(759, 522);
     EXPECT_FALSE(menuState.resetArmed);
@@ -296,11 +296,11 @@ TEST(Menus, FifteenSavesScrollElevenAtATime) {
     for (int i = 0; i < 6; i++) h.menuPress(800, 500);
     EXPECT_EQ(loadRows.scroll, 4) << "rows 4 to 14 show; the arrow stops there";
     h.menuPress(510, 180 + 30 * 11);  // where a twelfth row would be
-    EXPECT_TRUE(showing(Screen::LoadList));
+    EXPECT_TRUE(showing(GameScreen::LoadList));
     h.menuPress(800, 150);
     EXPECT_EQ(loadRows.scroll, 3);
     h.menuPress(510, 180);  // the first visible row is the fourth game in the list
-    EXPECT_TRUE(showing(Screen::Game));
+    EXPECT_TRUE(showing(GameScreen::Game));
     EXPECT_EQ(session.SaveName, "Game 12");
 }
 
@@ -313,7 +313,7 @@ TEST(Menus, TouchRowsNeedATapToSelectAndAnotherToAct) {
     ASSERT_TRUE(touchMode);
     h.tap(500, 500);
     h.tap(500, 275);
-    ASSERT_TRUE(showing(Screen::LoadList));
+    ASSERT_TRUE(showing(GameScreen::LoadList));
     h.tap(290, 180);  // the delete button of the first row: selects it
     EXPECT_EQ(loadRows.selectedRow, 0);
     EXPECT_TRUE(h.fileExists("saves/2.kv"));
@@ -321,10 +321,10 @@ TEST(Menus, TouchRowsNeedATapToSelectAndAnotherToAct) {
     EXPECT_FALSE(h.fileExists("saves/2.kv"));
     EXPECT_EQ(h.readFile("saves/sL.kv"), "3\n1\n");
     h.tap(510, 180);  // the remaining row: selected, not loaded
-    EXPECT_FALSE(showing(Screen::Game));
+    EXPECT_FALSE(showing(GameScreen::Game));
     EXPECT_EQ(loadRows.selectedRow, 0);
     h.tap(512, 181);
-    EXPECT_TRUE(showing(Screen::Game));
+    EXPECT_TRUE(showing(GameScreen::Game));
     EXPECT_EQ(session.SaveName, "One");
 }
 
@@ -334,9 +334,9 @@ TEST(Menus, QuitOnTheTitleClosesTheWindowFromItsEdgesToItsCentre) {
     const std::pair<int, int> outside[] = {{14, 577}, {135, 577}, {75, 563}, {75, 590}};
     // Mouse for a returning player; touch for a new player, whose title also has Settings.
     for (bool touch : {false, true}) {
-        Harness h(touch ? HarnessOptions{.saves = {{"sF.kv", "1\n1\n100\n1\n100\n0\n"}}} : returningPlayer());
+        Harness h(touch ? HarnessOptions{.saves = {settingsFile({.inputChoice = 1})}} : returningPlayer());
         h.boot();
-        ASSERT_TRUE(showing(Screen::Title));
+        ASSERT_TRUE(showing(GameScreen::Title));
         ASSERT_EQ(touchMode, touch);
         auto press = [&](std::pair<int, int> at) {
             if (touch) h.tap(at.first, at.second);
@@ -347,7 +347,7 @@ TEST(Menus, QuitOnTheTitleClosesTheWindowFromItsEdgesToItsCentre) {
             EXPECT_FALSE(app.quitRequested) << "touch " << touch << ", " << at.first << "," << at.second;
         }
         EXPECT_FALSE(scriptedInput().windowClosed);
-        EXPECT_TRUE(showing(Screen::Title));
+        EXPECT_TRUE(showing(GameScreen::Title));
         for (auto at : inside) {
             app.quitRequested = false;
             scriptedInput().windowClosed = false;

@@ -17,7 +17,7 @@ TEST(SaveList, FirstStartMakesANewPlayerAndTheTutorialNumbersTheFirstGameOne) {
     completeTutorial();
     EXPECT_EQ(h.readFile("saves/sL.kv"), "1\n");
     EXPECT_FALSE(h.fileExists("saves/tS.kv"));
-    EXPECT_TRUE(showing(Screen::Title));
+    EXPECT_TRUE(showing(GameScreen::Title));
     h.startGame(7);
     EXPECT_TRUE(h.fileExists("saves/1.kv"));
     EXPECT_EQ(h.readFile("saves/sL.kv"), "2\n1\n");
@@ -64,7 +64,7 @@ TEST(SaveList, AnEmptyOrUnreadableListIsANewPlayerWhoNeverGetsAUsedNumber) {
         Harness h({.saves = {{"sL.kv", ""}}});
         h.boot();
         EXPECT_TRUE(saveList.NewPlayer);
-        EXPECT_TRUE(showing(Screen::Title) || showing(Screen::InputChooser));
+        EXPECT_TRUE(showing(GameScreen::Title) || showing(GameScreen::InputChooser));
     }
     Harness h({.saves = {{"sL.kv", "garbage\n4\n2\n"}}});
     h.boot();

@@ -74,10 +74,10 @@ TEST(SaveNumbers, AGarbageListNeverSendsAPlayerWithGamesThroughTheTutorialOrOver
     Harness h(withFiles({{"sL.kv", "\x01garbage\n#\n"}, {"1.kv", savedGame("First")}}));
     h.boot();
     EXPECT_EQ(h.readFile("saves/sL.kv.bad"), "\x01garbage\n#\n");
-    ASSERT_TRUE(showing(Screen::Title));
+    ASSERT_TRUE(showing(GameScreen::Title));
     h.menuPress(500, 500);  // Play
-    EXPECT_FALSE(showing(Screen::Tutorial)) << "a player with a game on disk is not new";
-    EXPECT_TRUE(showing(Screen::MainMenu));
+    EXPECT_FALSE(showing(GameScreen::Tutorial)) << "a player with a game on disk is not new";
+    EXPECT_TRUE(showing(GameScreen::MainMenu));
     h.startGame(9);
     EXPECT_EQ(session.SaveNumber, 2);
     EXPECT_EQ(h.readFile("saves/1.kv"), savedGame("First"));
@@ -121,7 +121,7 @@ TEST(SaveNumbers, PaddedIdsNeverNameAFile) {
     EXPECT_EQ(loadRows.rows[0].id, "1");
     raiseLoadingScreen(74);
     EXPECT_FALSE(loadGame("007"));
-    EXPECT_FALSE(showing(Screen::Game));
+    EXPECT_FALSE(showing(GameScreen::Game));
     h.startGame(2);
     EXPECT_EQ(session.SaveNumber, 8) << "007 still counts as a game numbered 7";
     EXPECT_FALSE(h.fileExists("saves/7.kv"));

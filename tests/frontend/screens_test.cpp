@@ -56,15 +56,15 @@ TEST(Screens, TouchTextScreensShowTheirKeysAndMoveTheFieldsUp) {
     ASSERT_TRUE(touchMode);
     h.tap(500, 500);
     h.tap(500, 205);
-    ASSERT_TRUE(showing(Screen::NameEntry));
+    ASSERT_TRUE(showing(GameScreen::NameEntry));
     for (auto key : {std::pair{668, 450}, {450, 350}, {263, 400}, {363, 400}}) h.tap(key.first, key.second);
     EXPECT_EQ(newGameForm.name, "Tad") << "shift, t, a, d: shift makes one capital";
     h.saveScreenshot("screen_name_entry_touch");
     h.tap(743, 400);  // enter
-    ASSERT_TRUE(showing(Screen::SeedChoice));
+    ASSERT_TRUE(showing(GameScreen::SeedChoice));
     h.saveScreenshot("screen_seed_choice");
     h.tap(500, 325);
-    ASSERT_TRUE(showing(Screen::SeedEntry));
+    ASSERT_TRUE(showing(GameScreen::SeedEntry));
     for (auto key : {std::pair{450, 425}, {500, 475}, {551, 325}, {625, 325}}) h.tap(key.first, key.second);
     EXPECT_EQ(newGameForm.seedText, "10") << "1, 0, 9, backspace";
     h.saveScreenshot("screen_seed_entry_touch");

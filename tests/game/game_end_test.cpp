@@ -60,8 +60,8 @@ TEST(GameEnd, AFirstFinishIsANewHighScoreAndTheSequenceEndsOnTheTitle) {
     EXPECT_EQ(h.pixel(500, 200), sf::Color::Black);
     EXPECT_NE(h.pixel(960, 35), sf::Color(200, 200, 200)) << "the HUD buttons are gone";
     h.step(40);
-    EXPECT_TRUE(showing(Screen::Title));
-    EXPECT_FALSE(showing(Screen::Game));
+    EXPECT_TRUE(showing(GameScreen::Title));
+    EXPECT_FALSE(showing(GameScreen::Game));
     EXPECT_FALSE(session.MissionComplete);
     EXPECT_EQ(gameEnd.endStage, 0);
 }
@@ -121,6 +121,6 @@ TEST(GameEnd, TheLastResearchDuringAWalkOutKeepsTheWispForTheEnding) {
         ASSERT_EQ(session.player.playerX, 500) << "stage " << gameEnd.endStage;
     }
     h.releaseKey(sf::Keyboard::D);
-    EXPECT_TRUE(showing(Screen::Title));
+    EXPECT_TRUE(showing(GameScreen::Title));
     EXPECT_EQ(h.readFile(saveFile()), saved) << "nothing saved after the research";
 }

@@ -106,6 +106,20 @@ TEST_F(GameWindowTest, ResizingLetterboxesAndIsRememberedOnceItSettles) {
     EXPECT_EQ(h.readFile("saves/wN.kv"), "1600\n600\n0\n");
 }
 
+TEST_F(GameWindowTest, AWindowDraggedTinyAndThenMadeFullScreenOpensFullScreenAgain) {
+    openGameWindow(window);
+    window.setSize({80, 40});
+    handleWindowChange(window, resized(80, 40));
+    h.advance(windowSettleMs);
+    rememberWindowWhenSettled();
+    EXPECT_TRUE(handleWindowChange(window, keyPress(sf::Keyboard::F11)));
+    ASSERT_EQ(h.readFile("saves/wN.kv"), "80\n40\n1\n");
+    WindowChoice choice = loadWindowChoice();
+    EXPECT_TRUE(choice.fullscreen);
+    EXPECT_EQ(choice.width, 100) << "the smallest window the game opens";
+    EXPECT_EQ(choice.height, 60);
+}
+
 TEST_F(GameWindowTest, F11GoesFullScreenAtTheDesktopSizeAndBack) {
     h.writeFile("saves/wN.kv", "1200\n700\n0\n");
     openGameWindow(window);

@@ -105,8 +105,8 @@ TEST(Hud, ExitSavesAndLeavesForTheMainMenuWithTheWeatherCleared) {
     h.step();
     ASSERT_TRUE(soundPlaying("rain"));
     h.click(960, 35);
-    EXPECT_FALSE(showing(Screen::Game));
-    EXPECT_TRUE(showing(Screen::MainMenu));
+    EXPECT_FALSE(showing(GameScreen::Game));
+    EXPECT_TRUE(showing(GameScreen::MainMenu));
     EXPECT_FALSE(session.player.controlEnabled);
     EXPECT_EQ(session.clocks.rainClock, 0);
     EXPECT_FALSE(soundPlaying("rain"));
@@ -120,7 +120,7 @@ TEST(Hud, ExitSavesAndLeavesForTheMainMenuWithTheWeatherCleared) {
     h.step(7);
     h.menuPress(500, 275);  // Load Game lists it
     h.menuPress(510, 180);
-    EXPECT_TRUE(showing(Screen::Game));
+    EXPECT_TRUE(showing(GameScreen::Game));
     EXPECT_EQ(session.player.playerX, 321);
 }
 

@@ -21,7 +21,9 @@
 #include "frontend/save_list.h"
 #include "game/dispatch.h"
 #include "game/frame_loop.h"
+#include "game/pad_controls.h"
 #include "game/wiring.h"
+#include "support/scripted_pad.h"
 #include "world/game_session.h"
 #include "world/player.h"
 
@@ -83,6 +85,8 @@ void resetProgramState() {
     resetWispMotion();
     resetMenuState();
     resetGameState();
+    resetPadControls();
+    padSettings = PadSettings{};
     settings = Settings{};
     saveList = SaveList{};
     highScores = HighScoreTable{};
@@ -141,6 +145,7 @@ void Harness::pass() { runLoopPass(); }
 void Harness::step(int count) {
     for (int i = 0; i < count; i++) {
         advanceManualClock(34);
+        if (scriptedPadPlugged()) pollScriptedPad();  // as the pointer thread reads it between passes
         pass();
     }
 }
@@ -269,5 +274,13 @@ std::vector<std::string> splitLines(const std::string& text) {
     std::stringstream in(text);
     std::string line;
     while (std::getline(in, line)) lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> loadedGame() {
+    std::vector<std::string> lines = saveLines();
+    const PlayerState& p = session.player;
+    for (int value : {session.OverallProgress, p.playerY, int{p.inTransition}, int{p.controlEnabled}, int{p.nextAreaChosen}})
+        lines.push_back(std::to_string(value));
     return lines;
 }

@@ -32,7 +32,7 @@ inline void pressPlay(Harness& h) {
     h.boot();
     h.menuPress(500, 500);
     for (int i = 0; i < 20 && app.loadingScreenOn; i++) h.step();
-    ASSERT_TRUE(showing(Screen::Tutorial));
+    ASSERT_TRUE(showing(GameScreen::Tutorial));
 }
 
 inline int tutorialStepNow() { return stepNumber(tutorial.tutorialStep); }

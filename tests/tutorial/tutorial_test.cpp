@@ -193,7 +193,7 @@ TEST(Tutorial, AReplayNeverWritesItsFileAndOffersToQuitTheTutorial) {
     Harness h(returningPlayer());
     h.boot();
     ASSERT_FALSE(saveList.NewPlayer);
-    changeScreen(Screen::MainMenu);
+    changeScreen(GameScreen::MainMenu);
     startTutorial();
     stepUntil(h, 2, 500);
     continueWhenReady(h);
@@ -210,8 +210,8 @@ TEST(Tutorial, AReplayNeverWritesItsFileAndOffersToQuitTheTutorial) {
     EXPECT_NE(elderSpeech(Step::ExitButton, false, saveList.NewPlayer)[0].find("quit the tutorial"), std::string::npos);
     EXPECT_FALSE(h.fileExists("saves/tS.kv"));
     h.click(960, 35);
-    EXPECT_FALSE(showing(Screen::Tutorial));
-    EXPECT_TRUE(showing(Screen::Title)) << "the exit button leads to the title, not the menu";
+    EXPECT_FALSE(showing(GameScreen::Tutorial));
+    EXPECT_TRUE(showing(GameScreen::Title)) << "the exit button leads to the title, not the menu";
     EXPECT_FALSE(h.fileExists("saves/tS.kv"));
 }
 
@@ -220,17 +220,17 @@ TEST(Tutorial, TheExitButtonAppearsAtSevenAndANewPlayerResumesThere) {
     pressPlay(h);
     h.step();
     h.click(960, 35);
-    EXPECT_TRUE(showing(Screen::Tutorial)) << "no exit button before step 7";
+    EXPECT_TRUE(showing(GameScreen::Tutorial)) << "no exit button before step 7";
     continueWhenReady(h);
     ASSERT_EQ(tutorialStepNow(), 7);
     h.click(960, 35);
-    EXPECT_FALSE(showing(Screen::Tutorial));
-    EXPECT_TRUE(showing(Screen::Title));
+    EXPECT_FALSE(showing(GameScreen::Tutorial));
+    EXPECT_TRUE(showing(GameScreen::Title));
     EXPECT_EQ(tutorialFileLines(h)[0], "7");
     h.restart();
     h.menuPress(500, 500);
     for (int i = 0; i < 20 && app.loadingScreenOn; i++) h.step();
-    EXPECT_TRUE(showing(Screen::Tutorial));
+    EXPECT_TRUE(showing(GameScreen::Tutorial));
     EXPECT_EQ(tutorialStepNow(), 7);
 }
 
@@ -240,10 +240,10 @@ TEST(Tutorial, TheEndingMarksTheFirstGameAndReturnsToTheTitle) {
     continueWhenReady(h);
     ASSERT_EQ(tutorialStepNow(), 60);
     h.step(150);
-    EXPECT_TRUE(showing(Screen::Tutorial)) << "Tutorial Complete stays on black for a while";
+    EXPECT_TRUE(showing(GameScreen::Tutorial)) << "Tutorial Complete stays on black for a while";
     h.step(60);
-    EXPECT_FALSE(showing(Screen::Tutorial));
-    EXPECT_TRUE(showing(Screen::Title));
+    EXPECT_FALSE(showing(GameScreen::Tutorial));
+    EXPECT_TRUE(showing(GameScreen::Title));
     EXPECT_EQ(splitLines(h.readFile("saves/sL.kv"))[0], "1");
     EXPECT_FALSE(h.fileExists("saves/tS.kv"));
 }
@@ -255,7 +255,7 @@ TEST(Tutorial, AnEndingResumedPastTheRightEdgeStillFinishes) {
     pressPlay(h);
     h.step(210);
     EXPECT_EQ(tutorialStepNow(), 60);
-    EXPECT_TRUE(showing(Screen::Title));
+    EXPECT_TRUE(showing(GameScreen::Title));
     EXPECT_FALSE(h.fileExists("saves/tS.kv"));
 }
 

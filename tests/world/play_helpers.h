@@ -13,7 +13,7 @@ inline void startPlaying(Harness& h, long long seed) {
     session = GameSession{};
     prepareNewGamePlayer();
     startWorld(seed);
-    changeScreen(Screen::Game);
+    changeScreen(GameScreen::Game);
 }
 
 constexpr int arrivalBeamSteps = 110 + 110 + 55;  // down, wisp sinks, withdraws

@@ -209,11 +209,11 @@ TEST(Rain, AShowerLeftAsItFadesOutDoesNotSilenceTheNextGamesRain) {
     ASSERT_TRUE(soundPlaying("rain"));
     ASSERT_TRUE(fadeRunning("rain"));
     h.click(960, 35);  // exit to the menu
-    ASSERT_FALSE(showing(Screen::Game));
+    ASSERT_FALSE(showing(GameScreen::Game));
     for (int i = 0; i < 2000 && fadeRunning("rain"); i++)  // a 5 s fade, on its own thread
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     ASSERT_FALSE(fadeRunning("rain"));
-    changeScreen(Screen::LoadList);
+    changeScreen(GameScreen::LoadList);
     ASSERT_TRUE(loadGame(rainyGame));
     h.step(3);
     EXPECT_TRUE(soundPlaying("rain"));
