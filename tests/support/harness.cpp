@@ -235,7 +235,7 @@ void Harness::holdKey(sf::Keyboard::Key key) {
     scriptedInput().keys[key] = true;
     sf::Event event;
     event.type = sf::Event::KeyPressed;
-    event.key.code = key;
+    event.key = {key, false, false, false, false};
     handleWindowEvent(event);
 }
 
@@ -243,7 +243,7 @@ void Harness::releaseKey(sf::Keyboard::Key key) {
     scriptedInput().keys[key] = false;
     sf::Event event;
     event.type = sf::Event::KeyReleased;
-    event.key.code = key;
+    event.key = {key, false, false, false, false};
     handleWindowEvent(event);
 }
 
