@@ -227,7 +227,7 @@ void sendKey(sf::Keyboard::Key key, bool down) {
     scriptedInput().keys[key] = down;
     sf::Event event;
     event.type = down ? sf::Event::KeyPressed : sf::Event::KeyReleased;
-    event.key.code = key;
+    event.key = {key, false, false, false, false};  // no modifiers held
     handleWindowEvent(event);
 }
 }  // namespace
