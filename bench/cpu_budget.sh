@@ -79,7 +79,7 @@ game_folder() {  # name
   mkdir -p "$dir/saves"
   cp "$build/run/thornvale" "$dir/"
   ln -s "$build/run/assets" "$dir/assets"
-  printf '0\n1\n100\n1\n100\n0\n' > "$dir/saves/sF.kv"   # Mouse/Keyboard, not asked again
+  locked_settings "$dir/saves/sF.kv"
   echo "$dir"
 }
 

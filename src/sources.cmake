@@ -49,6 +49,7 @@ set(THORNVALE_CORE_SOURCES
   src/activities/mining.cpp
   src/activities/smithing.cpp
   src/activities/woodcutting.cpp
+  src/frontend/game_reset.cpp
   src/frontend/high_scores.cpp
   src/frontend/input_chooser.cpp
   src/frontend/load_screen.cpp
@@ -66,6 +67,7 @@ set(THORNVALE_CORE_SOURCES
   src/frontend/title_screen.cpp
   src/tutorial/lesson_rules.cpp
   src/tutorial/lesson_steps.cpp
+  src/tutorial/step_table.cpp
   src/tutorial/tutorial.cpp
   src/tutorial/tutorial_file.cpp
   src/tutorial/tutorial_resume.cpp

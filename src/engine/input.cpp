@@ -20,8 +20,6 @@
 
 PointerState pointer;
 std::atomic<bool> touchMode{false};
-bool tapPending = false;
-int32_t lastInputCode = 0;
 
 namespace {
 
@@ -249,7 +247,7 @@ void refreshPointerSnapshot() {
     pointer.rightDown = live.rightDown && !touchMode;
     pointer.pressLatch = live.pressLatch;
     // Holding the right button shows the tooltip under the pointer at once.
-    if (pointer.rightDown && (app.inGame || app.inTutorial)) holdHoverOpen();
+    if (pointer.rightDown && playing()) holdHoverOpen();
 }
 
 void waitForClick(int ms) {
@@ -295,8 +293,6 @@ void resetInput() {
     live.leftDown = live.rightDown = live.pressLatch = false;
     pointer = PointerState{};
     touchMode = false;
-    tapPending = false;
-    lastInputCode = 0;
 }
 
 bool pointerInRect(int cx, int cy, float w, float h) {

@@ -17,8 +17,6 @@ struct PointerState {
 
 extern PointerState pointer;
 extern std::atomic<bool> touchMode;  // InputMode is Touch
-extern bool tapPending;              // touch: the click being handled may still become a walk order
-extern int32_t lastInputCode;        // last typed character; 3 after a key while A is held, 4 while D
 
 
 // The pointer thread: polls in bursts of five reads between 1 ms sleeps and queues

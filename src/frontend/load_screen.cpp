@@ -176,8 +176,7 @@ void clickLoadList() {
     }
     if (backButtonHit()) {
         playBack();
-        app.showLoadList = false;
-        app.showMainMenu = true;
+        changeScreen(GameScreen::MainMenu);
     } else if (pointerInRect(800, 150, 29, 29)) {
         scrollLoadList(-1);
     } else if (pointerInRect(800, 500, 29, 29)) {

@@ -26,8 +26,6 @@ void startGameWithSeed(int64_t seed, bool withLoadingScreen) {
     playClick();
     if (withLoadingScreen) raiseLoadingScreen(newGameLoadUnits);
     session.SaveName = newGameForm.name;
-    app.showSeedChoice = false;
-    app.showSeedEntry = false;
     startNewGame(seed);
 }
 
@@ -38,7 +36,7 @@ void drawCaret(int x, int y) {
 }  // namespace
 
 void beginNameEntry() {
-    app.showNameEntry = true;
+    changeScreen(GameScreen::NameEntry);
     newGameForm.name.clear();
     newGameForm.nameStarted = false;
     menuState.shiftOn = false;
@@ -55,8 +53,8 @@ void typeSeedCharacter(uint32_t c) {
 }
 
 void confirmTypedEntry() {
-    if (app.showNameEntry) submitName();
-    else if (app.showSeedEntry) startGameWithSeed(typedSeed(), false);
+    if (showing(GameScreen::NameEntry)) submitName();
+    else if (showing(GameScreen::SeedEntry)) startGameWithSeed(typedSeed(), false);
 }
 
 void drawNameEntry() {
@@ -81,8 +79,7 @@ void clickNameEntry() {
         else playClick();  // heard even when there is no name to go on with
     } else if (backButtonHit()) {
         playBack();
-        app.showNameEntry = false;
-        app.showMainMenu = true;
+        changeScreen(GameScreen::MainMenu);
     } else if (onscreenKeysShown()) {
         pressOnscreenKeyboard();
     }
@@ -104,13 +101,11 @@ void clickSeedChoice() {
         startGameWithSeed(-1, true);
     } else if (pointerInRect(500, 325, 200, 40)) {
         playClick();
-        app.showSeedChoice = false;
-        app.showSeedEntry = true;
+        changeScreen(GameScreen::SeedEntry);
         newGameForm.seedText.clear();
     } else if (backButtonHit()) {
         playBack();
-        app.showSeedChoice = false;
-        app.showNameEntry = true;
+        changeScreen(GameScreen::NameEntry);
     }
 }
 
@@ -134,8 +129,7 @@ void clickSeedEntry() {
         startGameWithSeed(typedSeed(), true);
     } else if (backButtonHit()) {
         playBack();
-        app.showSeedEntry = false;
-        app.showSeedChoice = true;
+        changeScreen(GameScreen::SeedChoice);
     } else if (onscreenKeysShown()) {
         pressOnscreenNumberPad();
     }

@@ -133,9 +133,7 @@ void toggleReports() {
 }
 
 void confirmSettings() {
-    app.showSettings = false;
-    if (saveList.NewPlayer) app.showTitle = true;
-    else app.showMainMenu = true;
+    changeScreen(saveList.NewPlayer ? GameScreen::Title : GameScreen::MainMenu);
     if (settings.AskInputAtStart == -1) settings.AskInputAtStart = 1;
     writeSettings();
     playClick();

@@ -44,7 +44,7 @@ void drawPlayLetters() {
 }
 
 void enterMainMenu() {
-    app.showMainMenu = true;
+    changeScreen(GameScreen::MainMenu);
     sortHighScores();
     menuState.resetArmed = false;
 }
@@ -70,7 +70,6 @@ void drawTitleScreen() {
 void clickTitleScreen() {
     if (pointerInRect(500, 500, 420, 115)) {
         playClick();
-        app.showTitle = false;
         if (saveList.NewPlayer) startTutorialNow();
         else enterMainMenu();
     } else if (pointerInRect(75, 577, 120, 26)) {
@@ -79,8 +78,7 @@ void clickTitleScreen() {
     } else if (saveList.NewPlayer && pointerInRect(925, 577, 120, 26)) {
         playClick();
         menuState.heldSlider = HeldSlider::None;
-        app.showSettings = true;
-        app.showTitle = false;
+        changeScreen(GameScreen::Settings);
     }
 }
 
@@ -105,26 +103,21 @@ void drawMainMenu() {
 void clickMainMenu() {
     if (pointerInRect(500, 205, 160, 40)) {
         playClick();
-        app.showMainMenu = false;
         beginNameEntry();
     } else if (pointerInRect(500, 275, 160, 40)) {
         playClick();
         buildLoadRows();
-        app.showMainMenu = false;
-        app.showLoadList = true;
+        changeScreen(GameScreen::LoadList);
     } else if (pointerInRect(500, 345, 160, 40)) {
         playClick();
-        app.showMainMenu = false;
         startTutorialNow();
     } else if (pointerInRect(500, 415, 160, 40)) {
         playClick();
         menuState.heldSlider = HeldSlider::None;
-        app.showMainMenu = false;
-        app.showSettings = true;
+        changeScreen(GameScreen::Settings);
     } else if (backButtonHit()) {
         playBack();
-        app.showMainMenu = false;
-        app.showTitle = true;
+        changeScreen(GameScreen::Title);
     } else if (pointerInRect(759, 522, 150, 26)) {
         if (!menuState.resetArmed) {
             playClick();

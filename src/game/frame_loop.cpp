@@ -118,11 +118,11 @@ void runStep() {
         drawLoadingScreen();
         return;
     }
-    if (app.inGame || app.inTutorial) coverBehindPanel();
+    if (playing()) coverBehindPanel();
     drawBackground();
     updatePlayerMovement();
-    if (app.inGame) drawGameScreen();
-    else if (app.inTutorial) tutorialFrame();
+    if (showing(GameScreen::Game)) drawGameScreen();
+    else if (showing(GameScreen::Tutorial)) tutorialFrame();
     uncover();
     drawMenuScreens();
     drawPadPointer();
@@ -153,7 +153,7 @@ void recycleCloud(CloudState& cloud, const char* name) {
     cloud.cloudX = 1200 + randomBelow(301);
     cloud.cloudSpeed = (randomBelow(6) + 4) / 10.0;
     colourSprite(name, sf::Color(255, 255, 255, 255));
-    if (stormy() && app.inGame) {
+    if (stormy() && showing(GameScreen::Game)) {
         colourSprite(name, sf::Color(0, 0, 0, 200));
         cloud.cloudX = 1200;
         cloud.cloudSpeed = (randomBelow(26) + 15) / 10.0;

@@ -25,14 +25,12 @@ namespace {
 
 int walkApplied = 0;  // the pad's walk last turned into held keys: -1 A, 1 D, 0 none
 
-bool inPlay() { return app.inGame || app.inTutorial; }
-
 bool windowOrPageOpen() {
     return interactionActive() || helpOpen() || inventoryPanel.open || checklistPage.open;
 }
 
 bool always() { return true; }
-bool elderWaits() { return app.inTutorial && !helpOpen() && promptReady(); }
+bool elderWaits() { return showing(GameScreen::Tutorial) && !helpOpen() && promptReady(); }
 // The south button is also the left mouse button: it opens the object only where its
 // press cannot be meant for a button, a page or a window.
 bool nothingOpen() { return !windowOrPageOpen() && !pointerOnBarOrOpenPage(); }
@@ -77,13 +75,8 @@ void followPadWalk(int direction) {
     PlayerState& p = session.player;
     if (walkApplied < 0) p.moveLeftHeld = p.moveLeftHeld && walkKeyHeld(KeyAction::WalkLeft);
     if (walkApplied > 0) p.moveRightHeld = p.moveRightHeld && walkKeyHeld(KeyAction::WalkRight);
-    if (direction < 0) {
-        lastInputCode = 3;
-        p.moveLeftHeld = true;
-    } else if (direction > 0) {
-        lastInputCode = 4;
-        p.moveRightHeld = true;
-    }
+    if (direction < 0) p.moveLeftHeld = true;
+    else if (direction > 0) p.moveRightHeld = true;
     walkApplied = direction;
 }
 
@@ -91,13 +84,13 @@ void followPadWalk(int direction) {
 
 void runPadControls() {
     bool listening = platformHasFocus() && !app.loadingScreenOn;
-    setLeftStickPoints(!inPlay() || windowOrPageOpen());
+    setLeftStickPoints(!playing() || windowOrPageOpen());
     platformHideCursorForPad(padInUse);
     std::vector<PadButton> presses = takePadPresses();  // taken even when ignored
-    followPadWalk(listening && inPlay() ? padWalkDirection() : 0);
+    followPadWalk(listening && playing() ? padWalkDirection() : 0);
     if (!listening) return;
     for (PadButton button : presses) {
-        if (inPlay()) pressInPlay(button);
+        if (playing()) pressInPlay(button);
         else pressInMenus(button);
     }
 }

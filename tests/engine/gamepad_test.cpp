@@ -72,8 +72,7 @@ TEST(Gamepad, AHitRumblesOnlyWithTheSwitchOnAndTheSwitchKeepsItsOwnFile) {
         EXPECT_EQ(pad.rumbles(), on);
     }
     EXPECT_GT(interaction.ActivityProgress, 0);
-    app.inGame = false;
-    app.showSettings = true;
+    changeScreen(GameScreen::Settings);
     h.step();
     h.menuPress(600, 390);  // the "Gamepad rumble" box: off
     h.saveScreenshot("settings_rumble");

@@ -2,6 +2,7 @@
 // for the first one's window to come to the front and ends without touching saves/; a copy
 // killed outright leaves the folder free for the next
 #include "support/game_process.h"
+#include "support/play.h"
 
 #include <chrono>
 #include <filesystem>
@@ -69,7 +70,7 @@ TEST(OneCopy, ASecondCopyShowsTheFirstAndEndsWithoutTouchingSaves) {
     fs::create_directory_symlink(THORNVALE_ASSETS_DIR, run.path + "/assets");
     fs::copy_file(THORNVALE_GAME_BINARY, run.path + "/thornvale");
     fs::create_directory(run.path + "/saves");
-    for (auto [name, text] : {std::pair{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}, {"hS.kv", "0\n0\n0\n"}})
+    for (auto [name, text] : {settingsFile(), {"sL.kv", "1\n"}, {"hS.kv", "0\n0\n0\n"}})
         std::ofstream(run.path + "/saves/" + name) << text;
     std::unique_ptr<Display, int (*)(Display*)> desktop(XOpenDisplay(nullptr), XCloseDisplay);
     ASSERT_NE(desktop, nullptr);

@@ -3,7 +3,7 @@
 #include "engine/app_state.h"
 #include "engine/sound.h"
 #include "frontend/load_screen.h"
-#include "support/harness.h"
+#include "support/play.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ std::string saveFile(const std::string& name) {
 // A returning player whose games 1, 2, 3... carry these names, listed in that order.
 HarnessOptions listedGames(const std::vector<std::string>& names) {
     HarnessOptions options;
-    options.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}};
+    options.saves = {settingsFile()};
     std::string list = std::to_string(names.size() + 1) + "\n";
     for (size_t i = 0; i < names.size(); i++) {
         std::string id = std::to_string(i + 1);
@@ -33,7 +33,7 @@ void openLoadList(Harness& h) {
     h.boot();
     h.menuPress(500, 500);  // Play
     h.menuPress(500, 275);  // Load Game
-    ASSERT_TRUE(app.showLoadList);
+    ASSERT_TRUE(showing(GameScreen::LoadList));
 }
 
 // Pixels of a colour in a box of the last picture.

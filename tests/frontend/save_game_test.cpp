@@ -3,7 +3,7 @@
 #include "engine/save_files.h"
 #include "frontend/save_game.h"
 #include "frontend/save_list.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "world/game_session.h"
 
 #include <filesystem>
@@ -15,14 +15,6 @@ std::string lines53(const std::vector<std::string>& first) {
     std::string text;
     for (size_t i = 0; i < 53; i++) text += (i < first.size() ? first[i] : "0") + "\n";
     return text;
-}
-
-// A game in the list, loaded the way the load screen loads it.
-bool loadFromList(Harness& h, const std::string& id, const std::string& content) {
-    h.writeFile("saves/" + id + ".kv", content);
-    saveList.entries = {"9", id};
-    raiseLoadingScreen(74);
-    return loadGame(id);
 }
 
 }  // namespace
@@ -98,7 +90,7 @@ TEST(SaveGame, LoadRestoresEverySavedFieldAndRestsTheRest) {
     EXPECT_EQ(session.player.playerY, 400);
     EXPECT_TRUE(session.player.controlEnabled);
     EXPECT_FALSE(session.player.inTransition);
-    EXPECT_TRUE(app.inGame);
+    EXPECT_TRUE(showing(GameScreen::Game));
     saveGame();
     EXPECT_EQ(h.readFile("saves/5.kv"), saved) << "load and save again gives the same file";
 }
@@ -144,12 +136,12 @@ TEST(SaveGame, LoadMovesTheGameToTheFrontOfTheListEvenWhenItIsThere) {
 TEST(SaveGame, BadNumberLinesAbandonTheLoadAndKeepTheEntry) {
     Harness h;
     h.boot();
-    app.showLoadList = true;
+    changeScreen(GameScreen::LoadList);
     session.SaveName = "untouched";
     EXPECT_FALSE(loadFromList(h, "8", lines53({"Bad", "50", "seed?"})));
     EXPECT_FALSE(app.loadingScreenOn) << "the loading screen never waits for units that will not come";
-    EXPECT_TRUE(app.showLoadList);
-    EXPECT_FALSE(app.inGame);
+    EXPECT_TRUE(showing(GameScreen::LoadList));
+    EXPECT_FALSE(showing(GameScreen::Game));
     EXPECT_EQ(session.SaveName, "untouched") << "nothing of a refused file reaches the game";
     EXPECT_EQ(saveList.entries.size(), 2u);
     EXPECT_FALSE(loadFromList(h, "8", lines53({"Huge", "99999999999"})));

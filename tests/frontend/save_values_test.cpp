@@ -3,7 +3,7 @@
 #include "engine/app_state.h"
 #include "frontend/save_game.h"
 #include "frontend/save_list.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "tutorial/tutorial_play.h"
 #include "world/game_session.h"
 
@@ -18,14 +18,6 @@ std::string saveWithLine(int line, const std::string& text) {
     return file;
 }
 
-// Loads saves/<id>.kv from the list as the load screen does.
-bool loadListed(Harness& h, const std::string& id, const std::string& content) {
-    h.writeFile("saves/" + id + ".kv", content);
-    saveList.entries = {"9", id};
-    raiseLoadingScreen(74);
-    return loadGame(id);
-}
-
 // Saves and loads what was written, then saves and loads again: the second load must
 // give the game the first one gave.
 void expectRoundTrip(Harness& h, int number) {
@@ -34,12 +26,12 @@ void expectRoundTrip(Harness& h, int number) {
     saveGame();
     std::string first = h.readFile("saves/" + id + ".kv");
     session = GameSession{};
-    ASSERT_TRUE(loadListed(h, id, first)) << first;
+    ASSERT_TRUE(loadFromList(h, id, first)) << first;
     std::vector<std::string> loaded = loadedGame();
     saveGame();
     std::string second = h.readFile("saves/" + id + ".kv");
     session = GameSession{};
-    ASSERT_TRUE(loadListed(h, id, second)) << second;
+    ASSERT_TRUE(loadFromList(h, id, second)) << second;
     EXPECT_EQ(loadedGame(), loaded) << first;
 }
 
@@ -49,8 +41,8 @@ TEST(SaveValues, ANegativeSeedIsRefusedAndTheFileKeptAsItWas) {
     Harness h;
     h.boot();
     std::string file = saveWithLine(3, "-5");
-    EXPECT_FALSE(loadListed(h, "4", file));
-    EXPECT_FALSE(app.inGame);
+    EXPECT_FALSE(loadFromList(h, "4", file));
+    EXPECT_FALSE(showing(GameScreen::Game));
     EXPECT_EQ(h.readFile("saves/4.kv"), file) << "a refused game is never written back changed";
     EXPECT_EQ(saveList.entries.size(), 2u) << "its entry stays";
 }
@@ -96,10 +88,10 @@ TEST(SaveValues, ADayClockSavedAtOrPastTheDaysEndLoadsAsTheNewDay) {
     Harness h;
     h.boot();
     for (const char* day : {"899", "900", "4321"}) {  // older games wrote the clock as it stood
-        ASSERT_TRUE(loadListed(h, "3", saveWithLine(52, day))) << day;
+        ASSERT_TRUE(loadFromList(h, "3", saveWithLine(52, day))) << day;
         EXPECT_EQ(session.clocks.dayClock, 0.0) << day;
     }
-    ASSERT_TRUE(loadListed(h, "3", saveWithLine(52, "898")));
+    ASSERT_TRUE(loadFromList(h, "3", saveWithLine(52, "898")));
     EXPECT_EQ(session.clocks.dayClock, 898.0) << "the last second of the day is kept";
 }
 
@@ -113,17 +105,17 @@ TEST(SaveValues, ValuesOutOfRangeAbandonTheLoadLikeABadLine) {
     };
     Harness h;
     h.boot();
-    app.showLoadList = true;
+    changeScreen(GameScreen::LoadList);
     for (const auto& [line, text] : bad) {
         std::string file = saveWithLine(line, text);
         session.SaveName = "untouched";
-        EXPECT_FALSE(loadListed(h, "6", file)) << "line " << line << " = " << text;
+        EXPECT_FALSE(loadFromList(h, "6", file)) << "line " << line << " = " << text;
         EXPECT_FALSE(app.loadingScreenOn) << "line " << line;
-        EXPECT_FALSE(app.inGame) << "line " << line;
+        EXPECT_FALSE(showing(GameScreen::Game)) << "line " << line;
         EXPECT_EQ(session.SaveName, "untouched") << "line " << line;
         EXPECT_EQ(h.readFile("saves/6.kv"), file) << "line " << line;
     }
-    EXPECT_TRUE(loadListed(h, "6", saveWithLine(53, "-37.9"))) << "a shower long past is fine";
+    EXPECT_TRUE(loadFromList(h, "6", saveWithLine(53, "-37.9"))) << "a shower long past is fine";
 }
 
 TEST(SaveValues, ANameEndingInACarriageReturnKeepsIt) {
@@ -134,7 +126,7 @@ TEST(SaveValues, ANameEndingInACarriageReturnKeepsIt) {
     EXPECT_EQ(session.SaveName, "Bob\r");
     std::string crlf;
     for (const std::string& line : splitLines(saveWithLine(1, "Ann"))) crlf += line + "\r\n";
-    ASSERT_TRUE(loadListed(h, "7", crlf)) << "a file with CR LF line ends still loads";
+    ASSERT_TRUE(loadFromList(h, "7", crlf)) << "a file with CR LF line ends still loads";
     EXPECT_EQ(session.SaveName, "Ann");
 }
 

@@ -9,4 +9,5 @@ set(FRONTEND_TEST_SOURCES
   tests/frontend/save_values_test.cpp
   tests/frontend/save_failure_test.cpp
   tests/frontend/screens_test.cpp
+  tests/frontend/game_reset_test.cpp
 )

@@ -6,7 +6,7 @@
 #include "engine/app_state.h"
 #include "engine/sound.h"
 #include "frontend/save_game.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "world/game_session.h"
 
 #include <cstdlib>
@@ -26,8 +26,7 @@ uint32_t hashOf(const std::string& bytes) {
 
 // As a press on the load screen's row does it.
 bool loadFromList(Harness& h) {
-    clearMenuFlags();
-    app.showLoadList = true;
+    changeScreen(GameScreen::LoadList);
     raiseLoadingScreen(74);
     bool loaded = loadGame("5");
     for (int i = 0; i < 20 && app.loadingScreenOn; i++) h.step();
@@ -65,7 +64,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string game = input(data, size);
     Harness h({.saves = {{"sL.kv", list}, {"5.kv", game}, {"ch.eat", "noPost = true\n"},
-                         {"sF.kv", "0\n1\n100\n1\n100\n0\n"}}});
+                         settingsFile()}});
     h.boot();
     std::set<std::string> beside = entriesBesideSaves(h);
     if (!loadFromList(h)) {

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string game = input(data, size);
     resetSaves({{"sL.kv", list}, {"5.kv", game}});
     if (!loadListed()) {
-        expect(!app.inGame && !app.loadingScreenOn, "a refused load leaves the loading screen up");
+        expect(!showing(GameScreen::Game) && !app.loadingScreenOn, "a refused load leaves the loading screen up");
         expectSame(readSaved("5.kv"), game, "a refused game file was changed");
         expectSame(readSaved("sL.kv"), list, "a refused load changed the list");
     } else {

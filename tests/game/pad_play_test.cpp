@@ -46,7 +46,7 @@ TEST(PadPlay, WalkToABirchChopItAndResearchTheLogsWithThePadAlone) {
     h.step();
     EXPECT_EQ(session.Inventory[3], NoItem);
     EXPECT_GE(session.ResearchLevel[BirchLogs], 50);
-    EXPECT_EQ(saveLine(h, 19), std::to_string(session.ResearchLevel[BirchLogs]));
+    EXPECT_EQ(savedLine(h, 19), std::to_string(session.ResearchLevel[BirchLogs]));
     pad.tap(PadX);
     EXPECT_FALSE(inventoryPanel.open);
 }
@@ -57,18 +57,18 @@ TEST(PadPlay, MenusAndASeedTypedOnTheOnScreenNumberPad) {
     h.boot();
     ScriptedPad pad(h);
     for (PadButton b : {PadDown, PadA, PadUp, PadUp, PadUp, PadUp, PadA}) pad.tap(b, 7);  // play; New Game
-    ASSERT_TRUE(app.showNameEntry);
+    ASSERT_TRUE(showing(GameScreen::NameEntry));
     for (auto [x, y] : {std::pair{263, 400}, {363, 400}, {743, 400}}) {  // a, d, Enter
         pad.pointAt(x, y);
         pad.tap(PadA, 7);
     }
-    ASSERT_TRUE(app.showSeedChoice) << "name typed: " << newGameForm.name;
+    ASSERT_TRUE(showing(GameScreen::SeedChoice)) << "name typed: " << newGameForm.name;
     for (PadButton b : {PadLeft, PadA, PadDown, PadLeft, PadA, PadDown, PadRight, PadA}) pad.tap(b, 7);
     EXPECT_EQ(newGameForm.seedText, "42") << "Custom Seed; from 8 to 5, 4; 1, 2";
     for (PadButton b : {PadUp, PadUp, PadUp, PadA}) pad.tap(b, 7);  // 5, 8, Start
-    for (int i = 0; i < 60 && !app.inGame; i++) h.step();
+    for (int i = 0; i < 60 && !showing(GameScreen::Game); i++) h.step();
     EXPECT_EQ(session.SaveName, "ad");
-    EXPECT_EQ(saveLine(h, 3), "42");
+    EXPECT_EQ(savedLine(h, 3), "42");
 }
 
 // Pulled out mid-drag, mid-walk and with the left trigger held: nothing stays held, and

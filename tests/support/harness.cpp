@@ -1,7 +1,6 @@
 // harness.cpp -- the scenario harness: real steps, manual clock, scripted input
 #include "support/harness.h"
 
-#include "activities/interaction.h"
 #include "engine/app_state.h"
 #include "engine/catalogue.h"
 #include "engine/cheats.h"
@@ -15,6 +14,7 @@
 #include "engine/settings.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
+#include "frontend/game_reset.h"
 #include "frontend/high_scores.h"
 #include "frontend/menus.h"
 #include "frontend/save_game.h"
@@ -23,10 +23,6 @@
 #include "game/frame_loop.h"
 #include "game/pad_controls.h"
 #include "game/wiring.h"
-#include "inventory/checklist.h"
-#include "inventory/help_page.h"
-#include "inventory/hud.h"
-#include "inventory/inventory.h"
 #include "support/scripted_pad.h"
 #include "world/game_session.h"
 #include "world/player.h"
@@ -82,19 +78,15 @@ Harness::~Harness() {
     fs::remove_all(folder, ignored);
 }
 
-void Harness::resetProgramState() {
+void resetProgramState() {
     installGameHooks();
     resetAppState();
     resetInput();
     resetWispMotion();
     resetMenuState();
-    resetInteraction();
-    resetInventoryPanel();
-    resetChecklistPage();
-    resetHelpPage();
+    resetGameState();
     resetPadControls();
     padSettings = PadSettings{};
-    session = GameSession{};
     settings = Settings{};
     saveList = SaveList{};
     highScores = HighScoreTable{};
@@ -136,9 +128,7 @@ void Harness::restart() {
 }
 
 void Harness::startGame(long long seed) {
-    clearMenuFlags();
     startNewGame(seed);
-    app.inGame = true;
 }
 
 void Harness::standInGame(long long seed) {
@@ -231,21 +221,20 @@ void Harness::type(const std::string& text) {
     for (char c : text) typeCode(static_cast<unsigned char>(c));
 }
 
-void Harness::holdKey(sf::Keyboard::Key key) {
-    scriptedInput().keys[key] = true;
+namespace {
+// The key goes down or up on the scripted keyboard, then its event reaches the window.
+void sendKey(sf::Keyboard::Key key, bool down) {
+    scriptedInput().keys[key] = down;
     sf::Event event;
-    event.type = sf::Event::KeyPressed;
-    event.key = {key, false, false, false, false};
+    event.type = down ? sf::Event::KeyPressed : sf::Event::KeyReleased;
+    event.key = {key, false, false, false, false};  // no modifiers held
     handleWindowEvent(event);
 }
+}  // namespace
 
-void Harness::releaseKey(sf::Keyboard::Key key) {
-    scriptedInput().keys[key] = false;
-    sf::Event event;
-    event.type = sf::Event::KeyReleased;
-    event.key = {key, false, false, false, false};
-    handleWindowEvent(event);
-}
+void Harness::holdKey(sf::Keyboard::Key key) { sendKey(key, true); }
+
+void Harness::releaseKey(sf::Keyboard::Key key) { sendKey(key, false); }
 
 void Harness::setFocus(bool focused) { scriptedInput().focused = focused; }
 
