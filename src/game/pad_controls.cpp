@@ -87,7 +87,8 @@ void runPadControls() {
     setLeftStickPoints(!playing() || windowOrPageOpen());
     platformHideCursorForPad(padInUse);
     std::vector<PadButton> presses = takePadPresses();  // taken even when ignored
-    followPadWalk(listening && playing() ? padWalkDirection() : 0);
+    session.player.padWalk = listening && playing() ? padWalkDirection() : 0;
+    followPadWalk(session.player.padWalk);
     if (!listening) return;
     for (PadButton button : presses) {
         if (playing()) pressInPlay(button);

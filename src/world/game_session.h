@@ -19,6 +19,7 @@ struct PlayerState {
     bool nextAreaChosen = false;     // this transition already chose the next area
     bool arrivalBeam = false;        // the new-game beam is running
     int32_t beamY = -300;            // beam sprite centre y, px
+    int padWalk = 0;                 // the pad's stick or D-pad walks: -1 left, 1 right, 0 not
     bool moveLeftHeld = false;       // A or Left held (keyboard) or walking left (touch)
     bool moveRightHeld = false;      // D or Right held (keyboard) or walking right (touch)
     int32_t touchTargetX = 0;        // touch: x the wisp walks to; 0 none

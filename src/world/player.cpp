@@ -37,9 +37,11 @@ constexpr int timerLagCatchUpMs = 30000;  // lag beyond this is counted at once
 // Walking
 
 // Touch: walk towards the target; arriving opens the object there. Both flags stay
-// set in the arrival step and cancel each other out.
+// set in the arrival step and cancel each other out. With no target the pad's walk,
+// if any, holds them.
 void followTouchTarget(PlayerState& p) {
-    p.moveLeftHeld = p.moveRightHeld = false;
+    p.moveLeftHeld = p.padWalk < 0;
+    p.moveRightHeld = p.padWalk > 0;
     if (p.touchTargetX == 0) return;
     p.moveLeftHeld = p.touchTargetX - arriveRange < p.playerX;
     p.moveRightHeld = p.touchTargetX + arriveRange > p.playerX;

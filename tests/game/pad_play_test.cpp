@@ -143,3 +143,19 @@ TEST(PadPlay, InTheTutorialAMovesTheEldersSpeechOn) {
     pad.tap(PadA);
     EXPECT_EQ(tutorialStepNow(), 3);
 }
+
+// In Touch mode the touch walk sets the wisp's course every step; the pad's walk holds
+// all the same, and stops with the D-pad.
+TEST(PadPlay, InTouchModeThePadWalksTheWispToo) {
+    Harness h;
+    standBefore(h, EmptyPlace);
+    touchMode = true;
+    ScriptedPad pad(h);
+    int x = session.player.playerX;
+    pad.press(PadRight);
+    h.step(4);
+    EXPECT_EQ(session.player.playerX, x + 28);
+    pad.release(PadRight);
+    h.step(2);
+    EXPECT_EQ(session.player.playerX, x + 28);
+}
