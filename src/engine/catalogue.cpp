@@ -187,7 +187,7 @@ void makePicture(SpriteEntry& entry, const std::string& name, const sf::RenderTa
 
 void createEntry(const PendingTexture& job) {
     auto texture = std::make_unique<sf::Texture>();
-    texture->setSmooth(true);  // a flag until the texture is made
+    texture->setSmooth(true);  // only a flag until the picture is first drawn
     SpriteEntry entry;
     entry.texture = texture.get();
     if (!job.largeFile.empty()) {
@@ -206,7 +206,6 @@ void createEntry(const PendingTexture& job) {
         entry.sprite.setTextureRect(sf::IntRect(0, 0, size.x, size.y));
     } else {
         if (job.image) fillTexture(*texture, *job.image, job.area);
-        texture->setSmooth(true);
         entry.sprite.setTexture(*texture, true);
         size = texture->getSize();
     }
@@ -328,11 +327,17 @@ bool onPixelGrid(const sf::Sprite& sprite, const sf::RenderTarget& target) {
     return whole(m[12] - corner.x) && whole(m[13] - corner.y);
 }
 
+void setFilter(sf::Texture* texture, bool smooth) {
+    if (texture && texture->isSmooth() != smooth) texture->setSmooth(smooth);
+}
+
 // Filtering a sprite that sits on the pixel grid gives back its texels, so such
-// draws sample the nearest texel, which costs a software renderer far less.
-void chooseFilter(const sf::Sprite& sprite, sf::Texture& texture, const sf::RenderTarget& target) {
-    bool smooth = !onPixelGrid(sprite, target);
-    if (texture.isSmooth() != smooth) texture.setSmooth(smooth);
+// draws sample the nearest texel, which costs a software renderer far less. The
+// picture's place decides, for both its sizes (an enlarged view is never on the grid).
+void chooseFilter(SpriteEntry& entry, const sf::RenderTarget& target) {
+    bool smooth = !onPixelGrid(entry.sprite, target);
+    setFilter(entry.texture, smooth);
+    setFilter(entry.largeTexture, smooth);
 }
 
 // Under a cover, a large sprite on the pixel grid is drawn as the parts of its
@@ -356,8 +361,7 @@ void drawUncovered(const sf::Sprite& sprite, const sf::Texture& texture, sf::Ren
     }
 }
 
-void drawPicture(const sf::Sprite& sprite, sf::Texture& texture, sf::RenderTarget& target) {
-    chooseFilter(sprite, texture, target);
+void drawPicture(const sf::Sprite& sprite, const sf::Texture& texture, sf::RenderTarget& target) {
     if (coverActive()) drawUncovered(sprite, texture, target);
     else target.draw(sprite);
 }
@@ -387,6 +391,7 @@ void drawSprite(const std::string& name, double x, double y) {
     // A page slid out of the view shows nothing; its picture need not even be made.
     if (!entry.sprite.getGlobalBounds().intersects(viewArea(target))) return;
     makePicture(entry, name, target);
+    chooseFilter(entry, target);
     if (drawnLarge(entry, target)) {
         drawPicture(enlargedSprite(entry.sprite, *entry.largeTexture), *entry.largeTexture, target);
         return;
