@@ -331,23 +331,33 @@ void setFilter(sf::Texture* texture, bool smooth) {
     if (texture && texture->isSmooth() != smooth) texture->setSmooth(smooth);
 }
 
+// True when a twice-size sprite, neither turned nor stretched unevenly, covers 0.8 to 1
+// window pixel per texel (a window 1.6 to 2 times the view's size). There its nearest
+// texel is as sharp as the picture rasterised at the window's own size, where smoothing
+// would blur every edge by most of a pixel; shrunk further, thin lines need smoothing.
+bool nearestIsSharp(const sf::Sprite& large, const sf::RenderTarget& target) {
+    const float* m = large.getTransform().getMatrix();
+    if (m[1] != 0.f || m[4] != 0.f || m[0] != m[5]) return false;
+    float pixelsPerTexel = m[0] * pixelsPerViewUnit(target);
+    return pixelsPerTexel >= 0.8f && pixelsPerTexel <= 1.f;
+}
+
 // Filtering a sprite that sits on the pixel grid gives back its texels, so such
-// draws sample the nearest texel, which costs a software renderer far less. The
-// picture's place decides, for both its sizes (an enlarged view is never on the grid).
-void chooseFilter(SpriteEntry& entry, const sf::RenderTarget& target) {
-    bool smooth = !onPixelGrid(entry.sprite, target);
-    setFilter(entry.texture, smooth);
-    setFilter(entry.largeTexture, smooth);
+// draws sample the nearest texel, which costs a software renderer far less. The small
+// picture's filter follows its place even when the large one is drawn.
+void chooseFilters(SpriteEntry& entry, const sf::Sprite* large, const sf::RenderTarget& target) {
+    setFilter(entry.texture, !onPixelGrid(entry.sprite, target));
+    if (large) setFilter(entry.largeTexture, !nearestIsSharp(*large, target));
 }
 
 // Under a cover, a large sprite on the pixel grid is drawn as the parts of its
 // texture that stay in sight; any other sprite is drawn whole unless wholly hidden.
-void drawUncovered(const sf::Sprite& sprite, const sf::Texture& texture, sf::RenderTarget& target) {
+void drawUncovered(const sf::Sprite& sprite, const sf::Texture& texture, bool onGrid, sf::RenderTarget& target) {
     sf::FloatRect bounds = sprite.getGlobalBounds(), parts[4];
     int count = uncoveredParts(bounds, parts);
     if (count == 0) return;
     bool whole = count == 1 && parts[0] == bounds;
-    if (whole || texture.isSmooth() || bounds.width * bounds.height < 40000) {
+    if (whole || !onGrid || bounds.width * bounds.height < 40000) {
         target.draw(sprite);
         return;
     }
@@ -361,8 +371,8 @@ void drawUncovered(const sf::Sprite& sprite, const sf::Texture& texture, sf::Ren
     }
 }
 
-void drawPicture(const sf::Sprite& sprite, const sf::Texture& texture, sf::RenderTarget& target) {
-    if (coverActive()) drawUncovered(sprite, texture, target);
+void drawPicture(const sf::Sprite& sprite, const sf::Texture& texture, bool onGrid, sf::RenderTarget& target) {
+    if (coverActive()) drawUncovered(sprite, texture, onGrid, target);
     else target.draw(sprite);
 }
 
@@ -391,13 +401,15 @@ void drawSprite(const std::string& name, double x, double y) {
     // A page slid out of the view shows nothing; its picture need not even be made.
     if (!entry.sprite.getGlobalBounds().intersects(viewArea(target))) return;
     makePicture(entry, name, target);
-    chooseFilter(entry, target);
     if (drawnLarge(entry, target)) {
-        drawPicture(enlargedSprite(entry.sprite, *entry.largeTexture), *entry.largeTexture, target);
+        sf::Sprite large = enlargedSprite(entry.sprite, *entry.largeTexture);
+        chooseFilters(entry, &large, target);
+        drawPicture(large, *entry.largeTexture, false, target);
         return;
     }
     makeSmall(entry, name);  // also when the large picture turned out damaged
-    drawPicture(entry.sprite, *entry.texture, target);
+    chooseFilters(entry, nullptr, target);
+    drawPicture(entry.sprite, *entry.texture, !entry.texture->isSmooth(), target);
 }
 
 void colourSprite(const std::string& name, sf::Color colour) {

@@ -41,6 +41,11 @@ std::string assetFile(const std::string& code) {
     return std::string(THORNVALE_ASSETS_DIR) + "/" + code + ".dk5";
 }
 
+// The same picture at twice the size, for windows that enlarge the picture.
+std::string largeAssetFile(const std::string& code) {
+    return std::string(THORNVALE_ASSETS_DIR) + "/2x/" + code + ".dk5";
+}
+
 std::set<std::string> imageCodesOfTheGame() {
     std::set<std::string> codes;
     for (int i = 0; i < imagesBeforeTilesCount; i++) codes.insert(imagesBeforeTiles[i].code);
@@ -77,6 +82,42 @@ TEST(Assets, EveryImageDecodesAtItsManifestSize) {
         sf::Image image;
         ASSERT_TRUE(image.loadFromFile(assetFile(code))) << code;
         EXPECT_EQ(image.getSize(), manifestSize(manifest[code])) << code << " " << manifest[code].names;
+    }
+}
+
+namespace {
+// How far the large picture, each 2 x 2 block averaged, is from the small one: the mean
+// difference of colour (weighted by coverage) and coverage, 0 to 255.
+double shrunkDifference(const sf::Image& small, const sf::Image& large) {
+    double total = 0;
+    for (unsigned y = 0; y < small.getSize().y; y++)
+        for (unsigned x = 0; x < small.getSize().x; x++) {
+            double block[4] = {0, 0, 0, 0};
+            for (unsigned i = 0; i < 4; i++) {
+                sf::Color c = large.getPixel(2 * x + i % 2, 2 * y + i / 2);
+                block[0] += c.r * c.a / 255.0 / 4;
+                block[1] += c.g * c.a / 255.0 / 4;
+                block[2] += c.b * c.a / 255.0 / 4;
+                block[3] += c.a / 4.0;
+            }
+            sf::Color c = small.getPixel(x, y);
+            total += std::abs(block[0] - c.r * c.a / 255.0) + std::abs(block[1] - c.g * c.a / 255.0) +
+                     std::abs(block[2] - c.b * c.a / 255.0) + std::abs(block[3] - c.a);
+        }
+    return total / (4.0 * small.getSize().x * small.getSize().y);
+}
+}  // namespace
+
+// Enlarged windows draw every picture from its twin at twice the size (the window icon is
+// only ever shown by the desktop): the same source, so shrunk back it is the same picture.
+TEST(Assets, EveryPictureHasATwinOfTheSameLookAtTwiceItsSize) {
+    for (const std::string& code : imageCodesOfTheGame()) {
+        if (code == iconCode) continue;
+        sf::Image small, large;
+        ASSERT_TRUE(small.loadFromFile(assetFile(code))) << code;
+        ASSERT_TRUE(large.loadFromFile(largeAssetFile(code))) << code;
+        ASSERT_EQ(large.getSize(), small.getSize() * 2u) << code;
+        EXPECT_LT(shrunkDifference(small, large), 3.0) << code;
     }
 }
 

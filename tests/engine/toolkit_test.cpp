@@ -1,7 +1,8 @@
-// toolkit_test.cpp -- label origins and the exact pixels of frames and bars
+// toolkit_test.cpp -- label origins, the exact pixels of frames and bars, letters in enlarged windows
 #include "engine/toolkit.h"
 #include "support/harness.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 TEST(Toolkit, LabelOriginsAreEvenSoTextSitsOnWholePixels) {
@@ -70,4 +71,56 @@ TEST(Toolkit, IntegerFramesUseIntegerHalvesAndThickLinesCoverTheirBand) {
     EXPECT_NE(shot.getPixel(200, 97), sf::Color::Red);
     EXPECT_NE(shot.getPixel(200, 102), sf::Color::Red);
     EXPECT_NE(shot.getPixel(310, 100), sf::Color::Red);
+}
+
+namespace {
+// A sentence of the title screen, white on black, as a window of the given size shows it.
+struct SentencePicture {
+    float width = 0;       // the label's measured width, view units
+    int origin = 0;        // its horizontal origin
+    double left = 1e9, right = 0, top = 1e9, bottom = 0;  // where its letters lie, view units
+    double partialShare = 0;  // half-lit pixels per lit pixel: soft edges raise it
+};
+
+SentencePicture drawSentence(unsigned width, unsigned height) {
+    Harness h({.windowWidth = width, .windowHeight = height});
+    h.boot();
+    shadeView(255);
+    TextLabel& sentence = label(uiFont, 18, sf::Color::White, AlignCentre,
+                                "Gather, cook, smith and research all 21 items.", 500, 300);
+    SentencePicture seen;
+    seen.width = sentence.width();
+    seen.origin = sentence.originX();
+    sf::Image shot = h.screenshot();
+    double scale = width / 1000.0;
+    int lit = 0, partial = 0;
+    for (unsigned y = 0; y < height; y++)
+        for (unsigned x = 0; x < width; x++) {
+            int v = shot.getPixel(x, y).r;
+            partial += v > 32 && v < 223;
+            if (v < 128) continue;
+            lit++;
+            seen.left = std::min(seen.left, x / scale);
+            seen.right = std::max(seen.right, (x + 1) / scale);
+            seen.top = std::min(seen.top, y / scale);
+            seen.bottom = std::max(seen.bottom, (y + 1) / scale);
+        }
+    seen.partialShare = lit > 0 ? static_cast<double>(partial) / lit : 0;
+    return seen;
+}
+}  // namespace
+
+// Full screen on a 1920 x 1200 screen shows the picture 1.92 times: the letters are measured
+// and placed as at 1000 x 600, but drawn from the font at the window's size, so their edges
+// are as narrow as at 1000 x 600 instead of stretched 1.92 times.
+TEST(Toolkit, LettersOfAnEnlargedWindowLieWhereTheyLieAt1000x600AndStaySharp) {
+    SentencePicture plain = drawSentence(1000, 600), enlarged = drawSentence(1920, 1152);
+    EXPECT_EQ(enlarged.width, plain.width);
+    EXPECT_EQ(enlarged.origin, plain.origin);
+    EXPECT_NEAR(enlarged.left, plain.left, 1.5);
+    EXPECT_NEAR(enlarged.right, plain.right, 1.5);
+    EXPECT_NEAR(enlarged.top, plain.top, 1.5);
+    EXPECT_NEAR(enlarged.bottom, plain.bottom, 1.5);
+    EXPECT_LT(enlarged.partialShare, plain.partialShare * 0.75)
+        << "1000 x 600: " << plain.partialShare << ", 1920 x 1152: " << enlarged.partialShare;
 }

@@ -1,0 +1,146 @@
+// catalogue_test.cpp -- the twice-size pictures of enlarged windows: chosen above 1.25 times
+// only, made on their first large draw, and covering exactly the place of the small ones
+#include "engine/catalogue.h"
+#include "engine/platform.h"
+#include "engine/toolkit.h"
+#include "support/harness.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+HarnessOptions titleIn(unsigned width, unsigned height, bool freshCatalogue) {
+    HarnessOptions options;
+    options.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}};  // straight to the title
+    options.reuseLoadedAssets = !freshCatalogue;
+    options.windowWidth = width;
+    options.windowHeight = height;
+    return options;
+}
+
+int madeTextures(const std::map<std::string, std::unique_ptr<sf::Texture>>& textures) {
+    int made = 0;
+    for (const auto& [name, texture] : textures) made += texture->getSize().x > 0;
+    return made;
+}
+
+// What a picture drawn on black leaves, measured in view units.
+struct Ink {
+    double x = 0, y = 0;     // centre of the lit pixels
+    double area = 0;         // lit area, square view units
+    double r = 0, g = 0, b = 0;  // mean colour of the lit pixels
+};
+
+Ink inkOf(const sf::Image& shot, double scale) {
+    Ink ink;
+    int lit = 0;
+    for (unsigned y = 0; y < shot.getSize().y; y++)
+        for (unsigned x = 0; x < shot.getSize().x; x++) {
+            sf::Color c = shot.getPixel(x, y);
+            if (c.r + c.g + c.b < 60) continue;
+            lit++;
+            ink.x += (x + 0.5) / scale;
+            ink.y += (y + 0.5) / scale;
+            ink.r += c.r;
+            ink.g += c.g;
+            ink.b += c.b;
+        }
+    if (lit == 0) return ink;
+    ink.x /= lit;
+    ink.y /= lit;
+    ink.r /= lit;
+    ink.g /= lit;
+    ink.b /= lit;
+    ink.area = lit / (scale * scale);
+    return ink;
+}
+
+// A rotated, enlarged, tinted sprite at a fractional place, then a tool tile (a cell of
+// its sheet) at half size: everything a draw can change about where a picture lands.
+std::vector<Ink> drawAwkwardSprites(Harness& h, double scale) {
+    std::vector<Ink> inks;
+    shadeView(255);
+    scaleSprite("arrow", 1.5);
+    rotateSprite("arrow", 30);
+    tintSprite("arrow", 255, 120, 40);
+    drawSprite("arrow", 333.5, 222.25);
+    inks.push_back(inkOf(h.screenshot(), scale));
+    shadeView(255);
+    scaleSprite("tool 17", 0.5);
+    drawSprite("tool 17", 700, 400);
+    inks.push_back(inkOf(h.screenshot(), scale));
+    scaleSprite("arrow", 1);
+    rotateSprite("arrow", 0);
+    tintSprite("arrow", 255, 255, 255);
+    scaleSprite("tool 17", 1);
+    return inks;
+}
+
+}  // namespace
+
+TEST(Catalogue, LargePicturesAreDrawnAboveOneAndAQuarterTimesOnlyAndMadeOnlyThen) {
+    {
+        // 1250 x 750: exactly 1.25 times. The small pictures, and no large one at all.
+        Harness h(titleIn(1250, 750, true));
+        h.boot();
+        h.step(3);
+        EXPECT_FALSE(showsLargePictures(drawTarget()));
+        EXPECT_EQ(spriteEntry("title").texture->getSize(), sf::Vector2u(640, 200));
+        EXPECT_EQ(madeTextures(catalogue.largeTextures), 0);
+    }
+    // 1252 x 752: the picture is 1252 x 751, a little over 1.25 times. The large pictures,
+    // made only for what was shown: no small one, and not the help page that never was.
+    Harness h(titleIn(1252, 752, true));
+    h.boot();
+    h.step(3);
+    EXPECT_TRUE(showsLargePictures(drawTarget()));
+    EXPECT_EQ(spriteEntry("title").largeTexture->getSize(), sf::Vector2u(1280, 400));
+    EXPECT_EQ(spriteEntry("background").largeTexture->getSize(), sf::Vector2u(2000, 1200));
+    EXPECT_EQ(spriteEntry("help menu").largeTexture->getSize(), sf::Vector2u(0, 0));
+    EXPECT_EQ(madeTextures(catalogue.textures), 0) << "a small picture was made at full size";
+}
+
+// At exactly twice the size, the large texture lands texel for pixel where the small one
+// lands at 1000 x 600: the close-up of the anvil at (500, 335) starts at (150, 85).
+TEST(Catalogue, ALargePictureAtTwiceTheSizeShowsItsOwnTexels) {
+    Harness h(titleIn(2000, 1200, false));
+    h.boot();
+    shadeView(255);
+    drawSprite("interact anvil", 500, 335);
+    sf::Image shot = h.screenshot();
+    sf::Image large = spriteEntry("interact anvil").largeTexture->copyToImage();
+    ASSERT_EQ(large.getSize(), sf::Vector2u(1400, 1000));
+    int compared = 0, same = 0;
+    for (unsigned y = 3; y < 1000; y += 7)
+        for (unsigned x = 3; x < 1400; x += 7) {
+            if (large.getPixel(x, y).a != 255) continue;
+            compared++;
+            same += shot.getPixel(300 + x, 170 + y) == large.getPixel(x, y);
+        }
+    EXPECT_GT(compared, 5000);
+    EXPECT_EQ(same, compared);
+}
+
+TEST(Catalogue, ALargePictureCoversTheSamePlaceTurnedScaledAndTinted) {
+    std::vector<Ink> small, large;
+    {
+        Harness h(titleIn(1000, 600, false));
+        h.boot();
+        small = drawAwkwardSprites(h, 1.0);
+    }
+    Harness h(titleIn(2000, 1200, false));
+    h.boot();
+    large = drawAwkwardSprites(h, 2.0);
+    for (int i : {0, 1}) {
+        const char* which = i == 0 ? "the arrow" : "the tool tile";
+        ASSERT_GT(small[i].area, 500) << which;
+        EXPECT_NEAR(large[i].x, small[i].x, 0.5) << which;
+        EXPECT_NEAR(large[i].y, small[i].y, 0.5) << which;
+        EXPECT_NEAR(large[i].area, small[i].area, small[i].area * 0.03) << which;
+        EXPECT_NEAR(large[i].r, small[i].r, 6) << which;
+        EXPECT_NEAR(large[i].g, small[i].g, 6) << which;
+        EXPECT_NEAR(large[i].b, small[i].b, 6) << which;
+    }
+}
