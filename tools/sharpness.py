@@ -7,10 +7,11 @@ Usage: sharpness.py SHOT_1000x600.png SHOT_ENLARGED.png TITLE_RENDER.png OUT_DIR
   TITLE_RENDER    art/title/title.svg rendered by rsvg-convert at the enlarged title's size
   SHOT_BEFORE     optional: the enlarged screen as an older build of the game shows it
 
-Sharpness is the standard deviation of a Laplacian of the luma over the title's lettering
-(where the title picture is opaque, two pixels in from its edges, so drifting clouds do not
-count). Each picture is compared with the 1000 x 600 shot enlarged bilinearly to the same
-size, which is what stretching the picture gives. Writes crisp_title.png and crisp_text.png
+Sharpness is the standard deviation of a Laplacian of the luma over the title's lettering:
+the pixels within two of a pixel where the title picture is at least 80 % opaque, so the
+outlines' outer edges count and the sky around them hardly does. Each picture is compared
+with the 1000 x 600 shot enlarged bilinearly to the same size, which is what stretching the
+picture gives; the SVG's render is laid over the enlarged game's own picture. Writes crisp_title.png and crisp_text.png
 to OUT_DIR: the title's crops side by side, left to right: enlarged, [before,] the game,
 the SVG; the text's crops one above the other in the same order, without the SVG."""
 import math
@@ -21,7 +22,7 @@ import zlib
 
 TITLE = (230, 50, 640, 200)           # the title picture in the view: left, top, width, height
 TITLE_CROP = (236, 56, 190, 120)      # "Th" of the lettering, view units
-TEXT_CROP = (290, 548, 420, 44)       # the two sentences under the play letters
+TEXT_CROP = (290, 548, 420, 50)       # the two sentences under the play letters
 
 
 def read_png(path):
@@ -113,16 +114,26 @@ def enlarged(small, width, height):
     return Picture(width, height, pixel)
 
 
-def title_mask(render_path, width, height):
-    """Window pixels where the title picture is opaque two pixels in from its edges, and
-    the title render as a picture placed there."""
-    scale, left, top = letterbox(width, height)
+def title_mask(render_path, game):
+    """The title's lettering in window pixels, and the title render laid over the game's
+    picture where the game draws the title."""
+    scale, left, top = letterbox(game.width, game.height)
     w, h, channels, rows = read_png(render_path)
+    if channels != 4:
+        raise SystemExit(f"{render_path}: the render needs its transparency")
     x0, y0 = round(left + TITLE[0] * scale), round(top + TITLE[1] * scale)
-    opaque = [[channels == 3 or rows[y][x * 4 + 3] == 255 for x in range(w)] for y in range(h)]
-    mask = [(x0 + x, y0 + y) for y in range(2, h - 2) for x in range(2, w - 2)
-            if all(opaque[y + dy][x + dx] for dy in (-2, 0, 2) for dx in (-2, 0, 2))]
-    return mask, Picture(width, height, lambda x, y: tuple(rows[y - y0][(x - x0) * channels:(x - x0) * channels + 3]))
+    solid = [[rows[y][x * 4 + 3] >= 204 for x in range(w)] for y in range(h)]
+    near = [[any(solid[y][max(0, x - 2):x + 3]) for x in range(w)] for y in range(h)]
+    mask = [(x0 + x, y0 + y) for y in range(1, h - 1) for x in range(1, w - 1)
+            if any(near[j][x] for j in range(max(0, y - 2), min(h, y + 3)))]
+
+    def pixel(x, y):
+        if not (0 <= x - x0 < w and 0 <= y - y0 < h):
+            return game.pixel(x, y)
+        r, g, b, a = rows[y - y0][(x - x0) * 4:(x - x0) * 4 + 4]
+        under = game.pixel(x, y)
+        return tuple(round((v * a + u * (255 - a)) / 255) for v, u in zip((r, g, b), under))
+    return mask, Picture(game.width, game.height, pixel)
 
 
 def laplacian_deviation(picture, mask):
@@ -163,7 +174,7 @@ def main():
     if (small.width, small.height) != (1000, 600):
         raise SystemExit(f"{sys.argv[1]} is {small.width} x {small.height}, not 1000 x 600")
     stretched = enlarged(small, game.width, game.height)
-    mask, render = title_mask(sys.argv[3], game.width, game.height)
+    mask, render = title_mask(sys.argv[3], game)
     print(f"{game.width} x {game.height}, picture {letterbox(game.width, game.height)[0]:.3f} times; "
           f"the title's lettering: {len(mask)} pixels")
     base = laplacian_deviation(stretched, mask)
