@@ -48,7 +48,9 @@ for size in 32 64 128 256; do
   [ "$(file -b "/usr/share/icons/hicolor/${size}x${size}/apps/thornvale.png" | grep -o "$size x $size")" = "$size x $size" ] \
     || fail "the ${size}px icon is $(file -b "/usr/share/icons/hicolor/${size}x${size}/apps/thornvale.png")"
 done
-[ "$(ls /usr/share/games/thornvale/assets | wc -l)" = 132 ] || fail "not 132 asset files"
+[ "$(ls /usr/share/games/thornvale/assets/*.dk5 | wc -l)" = 132 ] || fail "not 132 asset files"
+# Every picture but the window icon also at twice its size, for enlarged windows.
+[ "$(ls /usr/share/games/thornvale/assets/2x/*.dk5 | wc -l)" = 109 ] || fail "not 109 twice-size pictures"
 
 desktop-file-validate /usr/share/applications/org.thornvale.Thornvale.desktop || fail "desktop-file-validate"
 appstreamcli validate --no-net /usr/share/metainfo/org.thornvale.Thornvale.metainfo.xml || fail "appstreamcli validate"
