@@ -267,7 +267,9 @@ void clearCatalogue() {
     catalogue.largeTextures.clear();
 }
 
-bool showsLargePictures(const sf::RenderTarget& target) { return pixelsPerViewUnit(target) > largePicturesAbove; }
+bool showsLargePictures(const sf::RenderTarget& target) {
+    return pixelsPerViewUnit(target) > largePicturesAbove;
+}
 
 void preparePicture(const std::string& name) {
     auto found = catalogue.sprites.find(name);
@@ -409,7 +411,7 @@ void drawSprite(const std::string& name, double x, double y) {
     }
     makeSmall(entry, name);  // also when the large picture turned out damaged
     chooseFilters(entry, nullptr, target);
-    drawPicture(entry.sprite, *entry.texture, !entry.texture->isSmooth(), target);
+    drawPicture(entry.sprite, *entry.texture, onPixelGrid(entry.sprite, target), target);
 }
 
 void colourSprite(const std::string& name, sf::Color colour) {

@@ -105,7 +105,8 @@ struct PixelGrid {
 PixelGrid pixelGridOf(const sf::RenderTarget& target) {
     const sf::View& view = target.getView();
     sf::IntRect port = target.getViewport(view);
-    return {view.getCenter() - view.getSize() / 2.f, sf::Vector2f(static_cast<float>(port.left), static_cast<float>(port.top)),
+    sf::Vector2f origin(static_cast<float>(port.left), static_cast<float>(port.top));
+    return {view.getCenter() - view.getSize() / 2.f, origin,
             sf::Vector2f(port.width / view.getSize().x, port.height / view.getSize().y)};
 }
 
@@ -119,10 +120,12 @@ void addGlyph(std::vector<sf::Vertex>& out, sf::Vector2f pen, const sf::Glyph& s
     sf::FloatRect t(glyph.textureRect);
     float inkCentre = small.bounds.left + small.bounds.width / 2;
     float left = inkCentre - glyph.bounds.width / 2 / grid.scale.x;
-    sf::Vector2f a = grid.snap(pen + sf::Vector2f(left - border / grid.scale.x, (glyph.bounds.top - border) / grid.scale.y));
+    float top = (glyph.bounds.top - border) / grid.scale.y;
+    sf::Vector2f a = grid.snap(pen + sf::Vector2f(left - border / grid.scale.x, top));
     sf::Vector2f b = a + sf::Vector2f((t.width + 2 * border) / grid.scale.x, (t.height + 2 * border) / grid.scale.y);
     sf::Vector2f ta(t.left - border, t.top - border), tb(t.left + t.width + border, t.top + t.height + border);
-    sf::Vertex corners[4] = {{a, colour, ta}, {{b.x, a.y}, colour, {tb.x, ta.y}}, {b, colour, tb}, {{a.x, b.y}, colour, {ta.x, tb.y}}};
+    sf::Vertex corners[4] = {{a, colour, ta}, {{b.x, a.y}, colour, {tb.x, ta.y}}, {b, colour, tb},
+                             {{a.x, b.y}, colour, {ta.x, tb.y}}};
     for (int i : {0, 1, 3, 3, 1, 2}) out.push_back(corners[i]);
 }
 
