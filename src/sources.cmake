@@ -12,6 +12,7 @@ set(THORNVALE_CORE_SOURCES
   src/engine/letterbox.cpp
   src/engine/metrics.cpp
   src/engine/metrics_http.cpp
+  src/engine/pause.cpp
   src/engine/platform.cpp
   src/engine/pointer_x11.cpp
   src/engine/random.cpp

@@ -8,11 +8,11 @@
 #include "engine/hooks.h"
 #include "engine/hover.h"
 #include "engine/input.h"
+#include "engine/pause.h"
 #include "engine/random.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
 #include "engine/tooltip.h"
-#include "inventory/help_page.h"
 #include "inventory/hud.h"
 #include "inventory/inventory.h"
 #include "world/game_session.h"
@@ -221,6 +221,7 @@ void heatFish() {
     gauge() += (closeness * closeness / 10) * (q * q);
 }
 
+// The message stays 1.5 s; the pause holds the burn time, so paused time is not counted.
 void burnFish() {
     if (gauge() > burntAbove && !firePit.burnt) {
         firePit.burnt = true;
@@ -242,8 +243,7 @@ void drawCooking(bool paused) {
     drawSprite("plate", 500, 150);
     if (!paused) moveFish();
     drawFish();
-    if (paused) return;
-    heatFish();
+    if (!paused) heatFish();
     burnFish();
 }
 
@@ -257,10 +257,10 @@ void openFirePit() {
     }
 }
 
-// The help page is the game's pause: behind it the fire, its gauges and the fish
-// are drawn as they are and stand still.
+// While the game is paused the fire, its gauges and the fish are drawn as they are
+// and stand still.
 void drawFirePit() {
-    bool paused = helpOpen();
+    bool paused = gamePaused();
     switch (firePit.FireState) {
         case 1: drawMenu(); break;
         case 2: drawLighting(paused); break;

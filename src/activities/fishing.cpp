@@ -5,10 +5,10 @@
 #include "engine/app_state.h"
 #include "engine/catalogue.h"
 #include "engine/input.h"
+#include "engine/pause.h"
 #include "engine/platform.h"
 #include "engine/random.h"
 #include "engine/sound.h"
-#include "inventory/help_page.h"
 #include "inventory/hud.h"
 #include "world/interaction_state.h"
 #include "world/kinds.h"
@@ -57,10 +57,11 @@ void glideRipples() {
 }
 
 // With a mouse, the cursor turns into a bobber over the panel; a finger needs neither.
+// While the game is paused the player gets the ordinary cursor back.
 void drawBobber() {
     if (touchMode) return;
     bool overPanel = !pointer.pointerOutside && insidePanelArea(pointer.pointerX, pointer.pointerY);
-    if (overPanel && !helpOpen()) {
+    if (overPanel && !gamePaused()) {
         if (!interaction.cursorHidden) {
             platformSetCursorVisible(false);
             interaction.cursorHidden = true;
@@ -108,15 +109,19 @@ bool pointerOnRipples() {
            pointer.pointerY >= top && pointer.pointerY < top + catchBoxHeight;
 }
 
+// While the game is paused the ripples are drawn where they stand and the catch
+// neither grows nor drains.
 void updateFishing() {
     // The tutorial's bass waits until the elder has explained the lesson.
     if (!pondOpen() || !tutorialMayCastLine()) return;
     int pond = interaction.selectedKind;
-    glideRipples();
+    bool paused = gamePaused();
+    if (!paused) glideRipples();
     // The ripple sound gives way to the catch: it stays quiet once the fish is out.
     if (!interaction.flyActive && !interaction.closeScheduled) playSound("pond ripple", false);
     drawSprite(rippleArea(pond).sprite, ripples.rippleX, ripples.rippleY);
     drawBobber();
+    if (paused) return;
     if (arrived(ripples.rippleX, ripples.rippleTargetX) &&
         arrived(ripples.rippleY, ripples.rippleTargetY))
         chooseRippleTarget(pond);

@@ -21,6 +21,7 @@ void showCursorAgain() {
 void closeInteraction(int delayMs) {
     InteractionState& w = interaction;
     if (w.windowPhase != WindowPhase::Open) return;
+    // The pause holds closeAt, so a paused game keeps the window open.
     if (delayMs > 0) {
         w.closeScheduled = true;
         w.closeAt = nowMs() + delayMs;

@@ -14,6 +14,7 @@
 #include "engine/cover.h"
 #include "engine/hooks.h"
 #include "engine/input.h"
+#include "engine/pause.h"
 #include "engine/platform.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
@@ -242,7 +243,8 @@ void drawInteraction() {
 }
 
 void onInteractionPress() {
-    if (interaction.windowPhase != WindowPhase::Open || helpOpen()) return;
+    // Behind the pause no press reaches the window.
+    if (interaction.windowPhase != WindowPhase::Open || gamePaused()) return;
     onTreePress();
     onRockPress();
     pressStation();

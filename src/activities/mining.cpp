@@ -5,6 +5,7 @@
 #include "engine/app_state.h"
 #include "engine/catalogue.h"
 #include "engine/input.h"
+#include "engine/pause.h"
 #include "engine/random.h"
 #include "engine/sound.h"
 #include "world/interaction_state.h"
@@ -38,10 +39,13 @@ bool rockOpen() {
     return isRock(interaction.selectedKind);
 }
 
+// While the game is paused the circle holds its brightness.
 void pulseCircle() {
-    mining.hitCircleAlpha += mining.hitCircleStep;
-    if (mining.hitCircleAlpha == faintestAlpha) mining.hitCircleStep = +10;
-    if (mining.hitCircleAlpha == fullAlpha) mining.hitCircleStep = -5;
+    if (!gamePaused()) {
+        mining.hitCircleAlpha += mining.hitCircleStep;
+        if (mining.hitCircleAlpha == faintestAlpha) mining.hitCircleStep = +10;
+        if (mining.hitCircleAlpha == fullAlpha) mining.hitCircleStep = -5;
+    }
     colourSprite("interact rock hit circle", sf::Color(255, 255, 255, mining.hitCircleAlpha));
     drawSprite("interact rock hit circle", mining.hitCircleX, mining.hitCircleY);
 }

@@ -9,6 +9,7 @@
 #include "engine/hooks.h"
 #include "engine/hover.h"
 #include "engine/input.h"
+#include "engine/pause.h"
 #include "engine/random.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
@@ -226,10 +227,13 @@ void letGo(SmithingPiece& p) {
     if (static_cast<int>(std::sqrt(dx * dx + dy * dy)) < snapDistance) snapIntoPlace(p);
 }
 
+// While the game is paused the frames hold their glow.
 void glow(SmithingPiece& p) {
-    p.glow += p.glowStep;
-    if (p.glow < 50 && p.glowStep < 0) p.glowStep = +2;
-    if (p.glow > 150 && p.glowStep > 0) p.glowStep = -1;
+    if (!gamePaused()) {
+        p.glow += p.glowStep;
+        if (p.glow < 50 && p.glowStep < 0) p.glowStep = +2;
+        if (p.glow > 150 && p.glowStep > 0) p.glowStep = -1;
+    }
     setFill(highlight.r, highlight.g, highlight.b, p.glow < 0 ? 0 : p.glow > 255 ? 255 : p.glow);
     if (inEmbers(p)) frameRect(p.x, p.y, 39, 36);
     else frameRect(p.x, p.y, 76, 74);

@@ -4,6 +4,7 @@
 #include "activities/interaction.h"
 #include "engine/app_state.h"
 #include "engine/input.h"
+#include "engine/pause.h"
 #include "engine/platform.h"
 #include "frontend/load_screen.h"
 #include "frontend/menus.h"
@@ -27,7 +28,7 @@ void dispatchClick() {
         if (!forHelpPage) onInteractionPress();
         if (tapPending) {
             tapPending = false;
-            if (session.player.controlEnabled && !helpOpen() && !interactionActive())
+            if (session.player.controlEnabled && !gamePaused() && !interactionActive())
                 onTap(pointer.pointerX);
         }
     } else if (app.inTutorial) {

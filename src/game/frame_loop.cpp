@@ -10,6 +10,7 @@
 #include "engine/cover.h"
 #include "engine/input.h"
 #include "engine/metrics.h"
+#include "engine/pause.h"
 #include "engine/platform.h"
 #include "engine/random.h"
 #include "engine/settings.h"
@@ -97,6 +98,7 @@ bool backgroundHidesLastPicture() {
 }  // namespace
 
 void runStep() {
+    followPause();
     // Every picture starts from black: the bars beside a letterboxed picture stay black,
     // and a missing background leaves no trace of the last frame.
     if (!backgroundHidesLastPicture()) drawTarget().clear(sf::Color::Black);

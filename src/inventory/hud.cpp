@@ -7,6 +7,7 @@
 #include "engine/hooks.h"
 #include "engine/hover.h"
 #include "engine/input.h"
+#include "engine/pause.h"
 #include "engine/save_notice.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
@@ -82,7 +83,7 @@ void stopWorldSounds() {
 }  // namespace
 
 std::string hudTimeText() {
-    if (!helpOpen() && app.windowFocused) return TimerText(session.player.PlayTimer);
+    if (!gamePaused()) return TimerText(session.player.PlayTimer);
     return "Paused";
 }
 

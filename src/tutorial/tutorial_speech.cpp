@@ -19,7 +19,7 @@ namespace {
 constexpr int elderSpinChangeMs = 2000;
 constexpr int msPerCharacter = 16;   // reading time the elder allows per character
 constexpr int promptExtraMs = 500;   // ...plus this, before Enter moves on
-constexpr int wrapWidth = 380;       // every line stays narrower than this
+constexpr int wrapWidth = 380;       // a line takes words while narrower than this, px
 constexpr int firstLineY = 492, lineSpacing = 25, textX = 465;
 
 struct ArrowPlace {
@@ -65,16 +65,14 @@ void drawElder() {
     drawSprite("elder", elderX, elderY);
 }
 
-// Words join a line while it is still narrower than maxWidth, so a line may end a
-// little past it, as the elder has always spoken.
+// Words join a line while the line so far is narrower than maxWidth, so a line
+// ends with the first word that reaches it and may run one word past it.
 std::vector<std::string> wrapSpeech(const std::string& text, int maxWidth) {
     std::vector<std::string> lines;
     std::istringstream words(text);
     std::string word, line;
-    // A word joins the line only while the line with it stays narrower than the
-    // limit, so no line runs past the bubble's parchment.
     while (words >> word) {
-        if (!line.empty() && textWidth(line + " " + word) >= maxWidth) {
+        if (!line.empty() && textWidth(line) >= maxWidth) {
             lines.push_back(line);
             line.clear();
         }

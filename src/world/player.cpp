@@ -7,6 +7,7 @@
 #include "engine/clock.h"
 #include "engine/hooks.h"
 #include "engine/input.h"
+#include "engine/pause.h"
 #include "engine/random.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
@@ -155,7 +156,7 @@ void settleOffset(double& offset, double step, double band) {
 
 void updatePlayerMovement() {
     PlayerState& p = session.player;
-    if (!p.controlEnabled || app.loadingScreenOn || helpPageOpen()) return;
+    if (!p.controlEnabled || app.loadingScreenOn || gamePaused()) return;
     if (touchMode) followTouchTarget(p);
     if (p.playerX > leftLimit && p.moveLeftHeld) p.playerX -= walkSpeed;
     if (p.playerX < rightLimit && p.moveRightHeld) p.playerX += walkSpeed;
@@ -188,11 +189,11 @@ void drawWisp() {
 }
 
 // Whole seconds are counted as the reference falls 1000 ms behind; a long lag (a
-// stalled program) is counted at once. Unfocused, paused or finished time is dropped.
+// stalled program) is counted at once. Paused or finished time is dropped.
 void tickPlayTimer() {
     PlayerState& p = session.player;
     int32_t now = nowMs();
-    bool playing = !session.MissionComplete && !helpPageOpen() && app.windowFocused;
+    bool playing = !session.MissionComplete && !gamePaused();
     if (!playing) {
         p.playTimerReference = now;
         return;

@@ -216,3 +216,34 @@ TEST(FirePit, BehindTheHelpPageTheFishStandsStill) {
     ASSERT_FALSE(helpOpen());
     EXPECT_NEAR(interaction.ActivityProgress, paused + 6.4, 1e-9);
 }
+
+// Without the focus the game is paused as behind the help page: a press handled after
+// the focus went takes nothing, the fish neither cooks nor burns, and the burnt
+// message stays 1.5 s of play, however long the player was away.
+TEST(FirePit, WithoutTheFocusTheFishAndItsBurntMessageWait) {
+    Harness h;
+    openFirePitWith(h, {BirchLogs, RawBass});
+    h.click(500, 250);
+    lightTheFire(h);
+    firePit.fishY = 450;  // lying 100 px from the heat: 6.4 a step
+    h.moveTo(500, 450);
+    h.pressLeft();        // queued with the focus, handled without it
+    h.setFocus(false);
+    h.step(100);
+    EXPECT_DOUBLE_EQ(interaction.ActivityProgress, 0);
+    EXPECT_FALSE(firePit.fishHeld);
+    h.setFocus(true);
+    h.releaseLeft();
+    h.step();
+    EXPECT_NEAR(interaction.ActivityProgress, 6.4, 1e-9) << "cooks on from where it stood";
+    firePit.fishY = 539;
+    for (int i = 0; i < 10 && !firePit.burnt; i++) h.step();
+    h.step(20);           // 680 ms of the message
+    h.setFocus(false);
+    h.step(100);
+    h.setFocus(true);
+    h.step(24);           // 1496 ms
+    EXPECT_EQ(interaction.windowPhase, WindowPhase::Open);
+    h.step();
+    EXPECT_EQ(interaction.windowPhase, WindowPhase::Closing);
+}

@@ -241,3 +241,26 @@ TEST(Fishing, FullBagLosesTheFishButTakesThePond) {
     EXPECT_EQ(std::count(session.Inventory, session.Inventory + 9, RawTrout), 0);
     EXPECT_FALSE(interaction.flyActive);
 }
+
+// Behind the help page the ripples stand and the catch does not grow, and a caught
+// fish's window closes after 500 ms of play, not of waiting behind the page.
+TEST(Fishing, BehindTheHelpPageTheRipplesTheCatchAndItsCloseStandStill) {
+    Harness h;
+    standBefore(h, BassPond);
+    session.Inventory[2] = TitaniumFishingPole;  // 6.6 a step on the ripples
+    openWindow(h);
+    double rippleX = ripples.rippleX;
+    h.click(820, 35);  // help
+    for (int i = 0; i < 40; i++) followRipples(h);
+    EXPECT_EQ(ripples.rippleX, rippleX);
+    EXPECT_DOUBLE_EQ(interaction.ActivityProgress, 0);
+    h.click(820, 35);
+    for (int i = 0; i < 40 && !interaction.closeScheduled; i++) followRipples(h);
+    h.click(820, 35);  // help at once after the catch
+    h.step(100);
+    h.click(820, 35);
+    h.step(13);        // 34 ms before the page, then 476 ms after it
+    EXPECT_TRUE(windowIs(WindowPhase::Open));
+    h.step();
+    EXPECT_TRUE(windowIs(WindowPhase::Closing));
+}

@@ -236,3 +236,13 @@ TEST(Mining, LeavingTheGameRightAfterTheLastHitKeepsTheOreInTheSave) {
     EXPECT_EQ(saveLine(h, placeSaveLine(middlePlace)), "0");
     EXPECT_EQ(saveLine(h, inventorySaveLine(3)), "4") << "the rock is gone and its ore is saved";
 }
+
+TEST(Mining, BehindTheHelpPageTheCircleStopsPulsing) {
+    Harness h;
+    standBefore(h, BronzeRock);
+    openWindow(h);
+    h.click(820, 35);  // help
+    int alpha = mining.hitCircleAlpha;
+    h.step(10);
+    EXPECT_EQ(mining.hitCircleAlpha, alpha);
+}

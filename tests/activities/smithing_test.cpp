@@ -561,3 +561,13 @@ TEST(Smithing, APieceIsLetGoWhenTheLeftButtonIsUpWhateverElseIsHeld) {
     EXPECT_TRUE(p.placed) << "let go on its home cell, it snapped in";
     h.releaseRight();
 }
+
+TEST(Smithing, WithoutTheFocusThePiecesHoldTheirGlow) {
+    Harness h;
+    openAnvilWindow(h, {BronzeOre});
+    chooseTool(h, 0, poleRow);
+    int glow = smithing.pieces[firstLoose()].glow;
+    h.setFocus(false);
+    h.step(10);
+    EXPECT_EQ(smithing.pieces[firstLoose()].glow, glow);
+}

@@ -151,6 +151,21 @@ TEST(Player, TouchWalksToTappedObjectsStopsOnGroundAndLeavesAtTheRightEdge) {
     EXPECT_EQ(session.world.AreaCounter, 2);
 }
 
+// Without the focus the game is paused: a touch walk waits and then goes on.
+TEST(Player, WithoutTheFocusATouchWalkWaits) {
+    Harness h;
+    startStanding(h, 0);
+    touchMode = true;
+    h.click(830, 250);  // the birch tree
+    int x = player().playerX;
+    h.setFocus(false);
+    h.step(10);
+    EXPECT_EQ(player().playerX, x);
+    h.setFocus(true);
+    h.step();
+    EXPECT_EQ(player().playerX, x + 7);
+}
+
 TEST(Player, FloatSwingsWiderInLowGravityAndSettlesAtTheEnd) {
     Harness h;
     startStanding(h, 0);
