@@ -74,26 +74,24 @@ TEST(Toolkit, IntegerFramesUseIntegerHalvesAndThickLinesCoverTheirBand) {
 }
 
 namespace {
-// A sentence of the title screen, white on black, as a window of the given size shows it.
-struct SentencePicture {
-    float width = 0;       // the label's measured width, view units
-    int origin = 0;        // its horizontal origin
-    double left = 1e9, right = 0, top = 1e9, bottom = 0;  // where its letters lie, view units
-    double partialShare = 0;  // half-lit pixels per lit pixel: soft edges raise it
+// A sentence of the title screen, white on black, in a window of the given size: its
+// measured width and origin, where its letters lie (view units), and how many pixels are
+// half lit per lit pixel (soft edges raise it).
+struct Sentence {
+    float width = 0;
+    int origin = 0;
+    double left = 1e9, right = 0, top = 1e9, bottom = 0, partialShare = 0;
 };
 
-SentencePicture drawSentence(unsigned width, unsigned height) {
+Sentence drawSentence(unsigned width, unsigned height) {
     Harness h({.windowWidth = width, .windowHeight = height});
     h.boot();
     shadeView(255);
-    TextLabel& sentence = label(uiFont, 18, sf::Color::White, AlignCentre,
-                                "Gather, cook, smith and research all 21 items.", 500, 300);
-    SentencePicture seen;
-    seen.width = sentence.width();
-    seen.origin = sentence.originX();
+    TextLabel& l =
+        label(uiFont, 18, sf::Color::White, AlignCentre, "Gather, cook, smith and research all 21 items.", 500, 300);
+    Sentence seen{l.width(), l.originX()};
     sf::Image shot = h.screenshot();
-    double scale = width / 1000.0;
-    int lit = 0, partial = 0;
+    double scale = width / 1000.0, lit = 0, partial = 0;
     for (unsigned y = 0; y < height; y++)
         for (unsigned x = 0; x < width; x++) {
             int v = shot.getPixel(x, y).r;
@@ -105,7 +103,7 @@ SentencePicture drawSentence(unsigned width, unsigned height) {
             seen.top = std::min(seen.top, y / scale);
             seen.bottom = std::max(seen.bottom, (y + 1) / scale);
         }
-    seen.partialShare = lit > 0 ? static_cast<double>(partial) / lit : 0;
+    seen.partialShare = partial / std::max(lit, 1.0);
     return seen;
 }
 }  // namespace
@@ -114,13 +112,12 @@ SentencePicture drawSentence(unsigned width, unsigned height) {
 // and placed as at 1000 x 600, but drawn from the font at the window's size, so their edges
 // are as narrow as at 1000 x 600 instead of stretched 1.92 times.
 TEST(Toolkit, LettersOfAnEnlargedWindowLieWhereTheyLieAt1000x600AndStaySharp) {
-    SentencePicture plain = drawSentence(1000, 600), enlarged = drawSentence(1920, 1152);
+    Sentence plain = drawSentence(1000, 600), enlarged = drawSentence(1920, 1152);
     EXPECT_EQ(enlarged.width, plain.width);
     EXPECT_EQ(enlarged.origin, plain.origin);
     EXPECT_NEAR(enlarged.left, plain.left, 1.5);
     EXPECT_NEAR(enlarged.right, plain.right, 1.5);
     EXPECT_NEAR(enlarged.top, plain.top, 1.5);
     EXPECT_NEAR(enlarged.bottom, plain.bottom, 1.5);
-    EXPECT_LT(enlarged.partialShare, plain.partialShare * 0.75)
-        << "1000 x 600: " << plain.partialShare << ", 1920 x 1152: " << enlarged.partialShare;
+    EXPECT_LT(enlarged.partialShare, plain.partialShare * 0.75) << plain.partialShare << " at 1000 x 600";
 }

@@ -7,19 +7,16 @@ import sys
 import tempfile
 import unittest
 
-ROOT = pathlib.Path(__file__).resolve().parents[2]
-SCRIPT = ROOT / "tools" / "build_assets.py"
+SCRIPT = pathlib.Path(__file__).resolve().parents[2] / "tools" / "build_assets.py"
 
 
 def png_size(path):
-    with open(path, "rb") as f:
-        head = f.read(24)
-    return struct.unpack(">II", head[16:24])
+    return struct.unpack(">II", path.read_bytes()[16:24])
 
 
 class BuildAssets(unittest.TestCase):
-    # The wisp (60 x 60), a tool sheet (300 x 300) and the window icon (32 x 32), into a
-    # folder named relative to where the build is started.
+    # The wisp, a tool sheet and the window icon, into a folder named relative to where
+    # the build is started.
     def test_pictures_get_a_twin_at_twice_their_size_and_the_icon_none(self):
         with tempfile.TemporaryDirectory() as tmp:
             done = subprocess.run([sys.executable, str(SCRIPT), "--out", "made", "--only", "2Y,1E,30"],
