@@ -3,6 +3,7 @@
 
 #include "engine/app_state.h"
 #include "engine/asset_table.h"
+#include "engine/clock.h"
 #include "engine/cover.h"
 #include "engine/letterbox.h"
 #include "engine/platform.h"
@@ -156,10 +157,20 @@ bool largeArea(const SpriteEntry& entry, const sf::Image& image, sf::IntRect& ar
     return rect.width > 0 && size == sf::Vector2i(area.width, area.height);
 }
 
+bool largeWaiting(const SpriteEntry& entry) { return entry.largeTexture && entry.largeTexture->getSize().x == 0; }
+
+void releaseRestedLargePictures() {
+    for (auto& [name, entry] : catalogue.sprites)
+        if (entry.largeTexture && !largeWaiting(entry) && nowMs() - entry.largeDrawnMs >= largePictureRestMs)
+            *entry.largeTexture = sf::Texture();
+}
+
 // Decodes the large picture on its first large draw. A damaged one is named, and the
 // small picture is drawn enlarged instead, as if there were none.
 void makeLarge(SpriteEntry& entry, const std::string& name) {
-    if (!entry.largeTexture || entry.largeFile.empty()) return;
+    if (!largeWaiting(entry)) return;
+    releaseRestedLargePictures();
+    entry.largeDrawnMs = nowMs();
     sf::Image image;
     sf::IntRect area;
     if (image.loadFromFile(entry.largeFile) && largeArea(entry, image, area)) {
@@ -168,7 +179,6 @@ void makeLarge(SpriteEntry& entry, const std::string& name) {
         std::cerr << "Thornvale: the image \"" << name << "\" (" << entry.largeFile << ") is missing or damaged\n";
         entry.largeTexture = nullptr;
     }
-    entry.largeFile.clear();
 }
 
 bool drawnLarge(const SpriteEntry& entry, const sf::RenderTarget& target) {
@@ -177,7 +187,7 @@ bool drawnLarge(const SpriteEntry& entry, const sf::RenderTarget& target) {
 
 // Whether the texture a draw on this target shows is still to be made.
 bool pictureWaiting(const SpriteEntry& entry, const sf::RenderTarget& target) {
-    return drawnLarge(entry, target) ? !entry.largeFile.empty() : entry.source != nullptr;
+    return drawnLarge(entry, target) ? largeWaiting(entry) : entry.source != nullptr;
 }
 
 void makePicture(SpriteEntry& entry, const std::string& name, const sf::RenderTarget& target) {
@@ -404,6 +414,7 @@ void drawSprite(const std::string& name, double x, double y) {
     if (!entry.sprite.getGlobalBounds().intersects(viewArea(target))) return;
     makePicture(entry, name, target);
     if (drawnLarge(entry, target)) {
+        entry.largeDrawnMs = nowMs();
         sf::Sprite large = enlargedSprite(entry.sprite, *entry.largeTexture);
         chooseFilters(entry, &large, target);
         drawPicture(large, *entry.largeTexture, false, target);

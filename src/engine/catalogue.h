@@ -20,7 +20,8 @@ struct SpriteEntry {
     // The same picture at twice the size, drawn instead while the view is enlarged more
     // than largePicturesAbove times; null when there is none (or its file is damaged).
     sf::Texture* largeTexture = nullptr;
-    std::string largeFile;              // read on the first large draw; empty once made
+    std::string largeFile;              // read on its first large draw, and again after a rest
+    int32_t largeDrawnMs = 0;           // when the large picture was last drawn or made
 };
 
 struct TextureCatalogue {
@@ -32,6 +33,9 @@ struct TextureCatalogue {
 // A picture shown at more than this many window pixels per view unit is drawn from its
 // twice-size texture, scaled by a half, so that it covers exactly the same place.
 constexpr float largePicturesAbove = 1.25f;
+// A large picture not drawn for this long gives its memory back when another is made
+// (four times the small one's, and a long game at full screen shows them all).
+constexpr int32_t largePictureRestMs = 60000;
 bool showsLargePictures(const sf::RenderTarget& target);
 
 extern TextureCatalogue catalogue;

@@ -120,3 +120,21 @@ TEST(Catalogue, ALargePictureCoversTheSamePlaceTurnedScaledAndTinted) {
     EXPECT_GT(compared, 5000);
     EXPECT_EQ(same, compared);
 }
+
+// A large picture not drawn for a minute gives its memory back when another is made, and
+// is made again when it is next shown.
+TEST(Catalogue, ALargePictureRestingAMinuteIsGivenBackAndMadeAgainWhenShown) {
+    Harness h(titleIn(2000, 1200, true));
+    h.boot();
+    const sf::Texture& anvil = *spriteEntry("interact anvil").largeTexture;
+    drawSprite("interact anvil", 500, 335);
+    h.advance(largePictureRestMs - 1);
+    drawSprite("item 1", 100, 100);
+    EXPECT_EQ(anvil.getSize(), sf::Vector2u(1400, 1000)) << "rested a moment too little";
+    h.advance(1);
+    drawSprite("item 2", 100, 100);
+    EXPECT_EQ(anvil.getSize(), sf::Vector2u(0, 0));
+    EXPECT_EQ(spriteEntry("item 1").largeTexture->getSize(), sf::Vector2u(96, 96));
+    drawSprite("interact anvil", 500, 335);
+    EXPECT_EQ(anvil.getSize(), sf::Vector2u(1400, 1000));
+}
