@@ -26,11 +26,20 @@ foreach(size 32 64 128 256)
 endforeach()
 install(FILES ${ICON_SOURCE} DESTINATION share/icons/hicolor/scalable/apps)
 
+# The manual page says where this build sends play reports, if anywhere.
+if(THORNVALE_METRICS_SERVER)
+  set(REPORTS_DESTINATION "this copy sends them to ${THORNVALE_METRICS_SERVER}/gamemetrics.php.")
+else()
+  set(REPORTS_DESTINATION "this copy was built without one and never sends a report.")
+endif()
+configure_file(packaging/thornvale.6 ${PACKAGING_DIR}/thornvale.6 @ONLY)
+
 # Debian keeps manual pages and changelogs compressed, without time stamps.
-foreach(name thornvale.6 changelog)
+foreach(source ${PACKAGING_DIR}/thornvale.6 ${CMAKE_SOURCE_DIR}/packaging/changelog)
+  get_filename_component(name ${source} NAME)
   add_custom_command(OUTPUT ${PACKAGING_DIR}/${name}.gz
-    COMMAND gzip -9nc ${CMAKE_SOURCE_DIR}/packaging/${name} > ${PACKAGING_DIR}/${name}.gz
-    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/${name} VERBATIM)
+    COMMAND gzip -9nc ${source} > ${PACKAGING_DIR}/${name}.gz
+    DEPENDS ${source} VERBATIM)
 endforeach()
 add_custom_target(desktop_files ALL DEPENDS ${ICON_PNGS} ${PACKAGING_DIR}/thornvale.6.gz ${PACKAGING_DIR}/changelog.gz)
 
@@ -77,7 +86,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${THORNVALE_WEB_ADDRESS})
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # libcurl4 and SFML among them
+# Play reports to an HTTPS server check it against the system's certificates.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS ca-certificates)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

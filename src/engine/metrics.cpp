@@ -1,5 +1,5 @@
-// metrics.cpp -- HTTP GET reports on a background worker; saves/mT.kv holds each one until
-// the server has taken it
+// metrics.cpp -- the player's consent, and HTTP GET reports on a background worker;
+// saves/mT.kv holds each one until the server has taken it
 #include "engine/metrics.h"
 
 #include "engine/cheats.h"
@@ -14,8 +14,13 @@
 #include <thread>
 #include <vector>
 
+#ifndef THORNVALE_METRICS_SERVER
+#define THORNVALE_METRICS_SERVER ""
+#endif
+
 namespace {
 
+constexpr char consentFile[] = "mC.kv";
 constexpr char reportTarget[] = "/gamemetrics.php?id=qzx7vbn3041tmwrkd8pyh&game=thornvale&";
 constexpr size_t joinedReportLimit = 1800;  // one start-up request stays a short URL
 constexpr int closingWaitMs = 1000;         // the most that closing the game waits
@@ -25,6 +30,18 @@ struct Report {
     std::vector<std::string> lines;  // the lines of saves/mT.kv it delivers
 };
 
+// Read and changed on the main thread only.
+struct ReportConsent {
+    bool agreed = false;             // saves/mC.kv says "1"
+    bool firstStartWaiting = false;  // this run is the first start, and its report is not made yet
+};
+ReportConsent consent;
+
+std::string builtServer() {
+    const char* overridden = std::getenv("THORNVALE_METRICS_SERVER");
+    return overridden ? overridden : THORNVALE_METRICS_SERVER;
+}
+
 // Never destroyed: the worker may still be sending while the program exits.
 struct MetricsWorker {
     std::mutex mutex;
@@ -32,8 +49,7 @@ struct MetricsWorker {
     std::deque<Report> queue;  // reports not sent yet, oldest first
     bool busy = false;         // a report is being sent
     bool started = false;
-    std::string host = "127.0.0.1";
-    unsigned short port = 80;
+    std::string server = builtServer();    // empty: reports are off
     MetricsTransport transport = nullptr;  // a test's stand-in for the network
 };
 
@@ -43,18 +59,18 @@ MetricsWorker& worker() {
 }
 
 // A report the server did not take stays in saves/mT.kv for the next start.
-void deliver(const Report& report, const std::string& host, unsigned short port, MetricsTransport transport) {
-    std::string target = reportTarget + encodedQuery(report.text);
-    int status = transport ? transport(host, port, target) : metricsRequestStatus(host, port, target);
-    if (status >= 200 && status <= 299) removeSavesLines("mT.kv", report.lines);
+void deliver(const Report& report, std::string server, MetricsTransport transport) {
+    if (!server.empty() && server.back() == '/') server.pop_back();
+    std::string url = server + reportTarget + encodedQuery(report.text);
+    MetricsReply reply = transport ? transport(url) : metricsRequest(url);
+    if (metricsDelivered(reply)) removeSavesLines("mT.kv", report.lines);
 }
 
 void workerLoop() {
     MetricsWorker& w = worker();
     for (;;) {
         Report report;
-        std::string host;
-        unsigned short port;
+        std::string server;
         MetricsTransport transport;
         {
             std::unique_lock<std::mutex> lock(w.mutex);
@@ -62,11 +78,10 @@ void workerLoop() {
             report = w.queue.front();
             w.queue.pop_front();
             w.busy = true;
-            host = w.host;
-            port = w.port;
+            server = w.server;
             transport = w.transport;
         }
-        deliver(report, host, port, transport);
+        deliver(report, server, transport);
         std::lock_guard<std::mutex> lock(w.mutex);
         w.busy = false;
         w.wake.notify_all();
@@ -80,6 +95,7 @@ void enqueue(Report report) {
     std::lock_guard<std::mutex> lock(w.mutex);
     if (!w.started) {
         w.started = true;
+        prepareMetricsHttp();  // main has done it already, before its other threads
         std::thread(workerLoop).detach();
         std::atexit(closeMetricsAtExit);
     }
@@ -98,35 +114,81 @@ Report joinedReport(const std::vector<std::string>& lines) {
     return report;
 }
 
+std::string metricsServer() {
+    MetricsWorker& w = worker();
+    std::lock_guard<std::mutex> lock(w.mutex);
+    return w.server;
+}
+
+bool reportsOn() { return consent.agreed && !cheats.noPost && !metricsServer().empty(); }
+
+// Reports not sent yet are forgotten, and the file that keeps them goes.
+void dropWaitingReports() {
+    {
+        MetricsWorker& w = worker();
+        std::lock_guard<std::mutex> lock(w.mutex);
+        w.queue.clear();
+    }
+    removeSavesFile("mT.kv");
+}
+
 }  // namespace
+
+void loadReportConsent() {
+    auto lines = readSavesFile(consentFile);
+    consent = ReportConsent{};
+    consent.agreed = lines && !lines->empty() && (*lines)[0] == "1";
+}
+
+bool reportsAgreed() { return consent.agreed; }
+
+void agreeToReports(bool agreed) {
+    consent.agreed = agreed;
+    replaceSavesFile(consentFile, {agreed ? "1" : "0"});
+    if (!agreed) dropWaitingReports();
+    else if (consent.firstStartWaiting) reportFirstStart();
+}
+
+void reportFirstStart() {
+    consent.firstStartWaiting = !reportsOn();
+    sendMetrics("newplayer=true");
+}
 
 // Written ahead: the report is in saves/mT.kv before it is sent.
 void sendMetrics(const std::string& report) {
-    if (cheats.noPost || !wellFormedReport(report)) return;
-    appendSavesLine("mT.kv", report);
+    if (!reportsOn() || !wellFormedReport(report)) return;
+    appendSavesLine("mT.kv", report, metricsQueueLimit);
     enqueue({report, {report}});
 }
 
-// Lines that are not reports the game could have written are dropped from the file.
+// Lines that are not reports the game could have written are dropped from the file,
+// and so are the oldest past the queue's limit. A file that exists always gives one
+// request, even when nothing is left to send but the fixed part. With reports off
+// (no consent, no server, or noPost) the file is deleted unsent.
 void flushMetricsQueue() {
     auto lines = readSavesFile("mT.kv");
     if (!lines) return;
+    if (!reportsOn()) {
+        removeSavesFile("mT.kv");
+        return;
+    }
     std::vector<std::string> waiting;
     for (const std::string& line : *lines)
         if (wellFormedReport(line)) waiting.push_back(line);
-    if (cheats.noPost || waiting.empty()) {
-        removeSavesFile("mT.kv");  // with noPost the waiting reports are dropped unsent
-        return;
-    }
-    if (waiting.size() != lines->size()) replaceSavesFile("mT.kv", waiting);
+    if (waiting.size() > metricsQueueLimit) waiting.erase(waiting.begin(), waiting.end() - metricsQueueLimit);
+    if (waiting.empty()) removeSavesFile("mT.kv");
+    else if (waiting.size() != lines->size()) replaceSavesFile("mT.kv", waiting);
     enqueue(joinedReport(waiting));
 }
 
-void setMetricsServer(const std::string& host, unsigned short port) {
+void setMetricsServer(const std::string& address) {
     MetricsWorker& w = worker();
     std::lock_guard<std::mutex> lock(w.mutex);
-    w.host = host;
-    w.port = port;
+    w.server = address;
+}
+
+void setMetricsServer(const std::string& host, unsigned short port) {
+    setMetricsServer("http://" + host + ":" + std::to_string(port));
 }
 
 void setMetricsTransport(MetricsTransport transport) {

@@ -1,51 +1,21 @@
-// metrics_http.cpp -- a minimal HTTP/1.0 GET on an SFML socket, waiting a few seconds at most
+// metrics_http.cpp -- one GET through libcurl on the report worker, bounded in every phase
 #include "engine/metrics_http.h"
 
-#include <SFML/Network.hpp>
-#include <chrono>
+#include <curl/curl.h>
+
+#include <algorithm>
+#include <mutex>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+constexpr std::size_t replyLimit = 512;  // "Success" is all the game looks for
 
-bool sendAll(sf::TcpSocket& socket, const std::string& data) {
-    std::size_t sent = 0;
-    while (sent < data.size()) {
-        std::size_t now = 0;
-        sf::Socket::Status status = socket.send(data.data() + sent, data.size() - sent, now);
-        if (status != sf::Socket::Done && status != sf::Socket::Partial) return false;
-        sent += now;
-    }
-    return true;
-}
-
-// "HTTP/1.1 204 No Content" gives 204; anything else gives 0.
-int statusOf(const std::string& line) {
-    if (line.rfind("HTTP/", 0) != 0) return 0;
-    std::size_t space = line.find(' ');
-    if (space == std::string::npos || line.size() < space + 4) return 0;
-    int status = 0;
-    for (std::size_t i = space + 1; i < space + 4; i++) {
-        if (line[i] < '0' || line[i] > '9') return 0;
-        status = status * 10 + (line[i] - '0');
-    }
-    return status;
-}
-
-// The reply's first line, read until it is complete or the time is up.
-std::string statusLine(sf::TcpSocket& socket, Clock::time_point deadline) {
-    sf::SocketSelector selector;
-    selector.add(socket);
-    std::string reply;
-    while (reply.find("\r\n") == std::string::npos && reply.size() < 1024) {
-        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        if (left <= 0 || !selector.wait(sf::milliseconds(static_cast<sf::Int32>(left)))) break;
-        char buffer[512];
-        std::size_t received = 0;
-        if (socket.receive(buffer, sizeof buffer, received) != sf::Socket::Done) break;
-        reply.append(buffer, received);
-    }
-    return reply.substr(0, reply.find("\r\n"));
+// Keeps the start of the body and reads the rest away, so the server sees a whole reply.
+size_t keepReplyStart(char* data, size_t size, size_t count, void* user) {
+    auto* body = static_cast<std::string*>(user);
+    size_t bytes = size * count;
+    if (body->size() < replyLimit) body->append(data, std::min(bytes, replyLimit - body->size()));
+    return bytes;
 }
 
 bool isSmallLetter(char c) { return c >= 'a' && c <= 'z'; }
@@ -65,17 +35,31 @@ bool wellFormedPair(const std::string& pair) {
 
 }  // namespace
 
-int metricsRequestStatus(const std::string& host, unsigned short port, const std::string& target) {
-    sf::IpAddress address(host);
-    sf::TcpSocket socket;
-    if (address == sf::IpAddress::None ||
-        socket.connect(address, port, sf::milliseconds(metricsConnectLimitMs)) != sf::Socket::Done)
-        return 0;
-    auto deadline = Clock::now() + std::chrono::milliseconds(metricsReplyLimitMs);
-    std::string request = "GET " + target + " HTTP/1.0\r\nHost: " + host + "\r\nConnection: close\r\n\r\n";
-    if (!sendAll(socket, request)) return 0;
-    return statusOf(statusLine(socket, deadline));
+void prepareMetricsHttp() {
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
+
+MetricsReply metricsRequest(const std::string& url) {
+    CURL* curl = curl_easy_init();
+    if (!curl) return {};
+    MetricsReply reply;
+    curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);  // on a worker thread: no alarm signal for timeouts
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, metricsConnectLimitMs);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, metricsRequestLimitMs);
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl, CURLOPT_USERAGENT, "Thornvale");
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, keepReplyStart);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &reply.body);
+    long status = 0;
+    if (curl_easy_perform(curl) == CURLE_OK) curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+    curl_easy_cleanup(curl);
+    reply.status = static_cast<int>(status);
+    return reply;
+}
+
+bool metricsDelivered(const MetricsReply& reply) { return reply.status == 200 && reply.body.rfind("Success", 0) == 0; }
 
 bool wellFormedReport(const std::string& text) {
     if (text.empty() || text.size() > 200) return false;

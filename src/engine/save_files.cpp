@@ -111,6 +111,21 @@ std::optional<std::vector<std::string>> readLocked(const std::string& name) {
     return lines;
 }
 
+// One write with O_APPEND adds the whole line or nothing; a line left unfinished by
+// a power cut is closed first, so the new one never runs into it.
+int appendLocked(const std::string& name, const std::string& line) {
+    errno = 0;
+    int fd = ::open(pathOf(name).c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd < 0) return lastError();
+    char last = '\n';
+    off_t size = ::lseek(fd, 0, SEEK_END);
+    if (size > 0 && ::pread(fd, &last, 1, size - 1) != 1) last = '\n';
+    std::string data = (last == '\n' ? "" : "\n") + line + "\n";
+    int error = writeAll(fd, data) && ::fsync(fd) == 0 ? 0 : lastError();
+    ::close(fd);
+    return error;
+}
+
 }  // namespace
 
 void ensureSavesFolder() { ::mkdir("saves", 0755); }
@@ -124,21 +139,17 @@ bool replaceSavesFile(const std::string& name, const std::vector<std::string>& l
     return error == 0;
 }
 
-// One write with O_APPEND adds the whole line or nothing; a line left unfinished by
-// a power cut is closed first, so the new one never runs into it.
-bool appendSavesLine(const std::string& name, const std::string& line) {
+bool appendSavesLine(const std::string& name, const std::string& line, size_t lineLimit) {
     std::lock_guard<std::mutex> lock(savesMutex);
     ensureSavesFolder();
-    errno = 0;
-    int fd = ::open(pathOf(name).c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-    int error = fd < 0 ? lastError() : 0;
-    if (fd >= 0) {
-        char last = '\n';
-        off_t size = ::lseek(fd, 0, SEEK_END);
-        if (size > 0 && ::pread(fd, &last, 1, size - 1) != 1) last = '\n';
-        std::string data = (last == '\n' ? "" : "\n") + line + "\n";
-        if (!writeAll(fd, data) || ::fsync(fd) != 0) error = lastError();
-        ::close(fd);
+    auto lines = readLocked(name).value_or(std::vector<std::string>{});
+    int error = 0;
+    if (lineLimit > 0 && lines.size() >= lineLimit) {
+        lines.erase(lines.begin(), lines.end() - static_cast<long>(lineLimit - 1));
+        lines.push_back(line);
+        error = replaceLocked(name, joinLines(lines));
+    } else {
+        error = appendLocked(name, line);
     }
     if (error != 0) reportFailure(name, error);
     return error == 0;

@@ -12,8 +12,9 @@
 // anything fails; the failure goes to standard error with its reason, and the file is
 // written again at the next write of any file under saves/ (see savesFailing).
 bool replaceSavesFile(const std::string& name, const std::vector<std::string>& lines);
-// Adds one whole line at the end of saves/<name>, in a single write.
-bool appendSavesLine(const std::string& name, const std::string& line);
+// Adds one whole line at the end of saves/<name>, in a single write. A file that
+// already holds lineLimit lines loses its oldest ones first, so it never grows past it.
+bool appendSavesLine(const std::string& name, const std::string& line, size_t lineLimit);
 // Takes the first occurrence of each of these lines out of saves/<name>; a file
 // left empty is deleted.
 bool removeSavesLines(const std::string& name, const std::vector<std::string>& lines);

@@ -27,6 +27,30 @@ void drawChoiceButton(int cx, int cy, float w, float h, bool selected, bool hove
     if ((!touchMode || hoverInTouch) && pointerInRect(cx, cy, w, h)) frameButton(cx, cy, w, h, hoverYellow);
 }
 
+namespace {
+constexpr int checkboxSize = 22;     // the box, px
+constexpr int checkboxLabelGap = 10; // from the box's right edge to its label
+constexpr unsigned checkboxTextSize = 18;
+const sf::Color tickColour(243, 229, 192, 255);  // parchment on the grey of a chosen box
+}  // namespace
+
+void drawCheckbox(int x, int y, bool ticked, const std::string& text, bool hoverInTouch) {
+    if (ticked) {
+        currentFillColour = selectedGrey;
+        fillRectCentred(x, y, checkboxSize, checkboxSize);
+        drawThickLine(x - 7, y, x - 2, y + 6, 3, tickColour);
+        drawThickLine(x - 3, y + 6, x + 7, y - 7, 3, tickColour);
+    }
+    bool hovered = (!touchMode || hoverInTouch) && checkboxHit(x, y, text);
+    frameButton(x, y, checkboxSize, checkboxSize, hovered ? hoverYellow : menuBlack);
+    menuTextLeft(text, x + checkboxSize / 2 + checkboxLabelGap, y - 11, checkboxTextSize);
+}
+
+bool checkboxHit(int x, int y, const std::string& text) {
+    int width = checkboxSize + checkboxLabelGap + static_cast<int>(menuTextWidth(text, checkboxTextSize));
+    return pointerInRect(x - checkboxSize / 2 + width / 2, y, width, 30);
+}
+
 void drawBackButton() {
     drawNavButton(230, 100, 115, 45);
     drawSprite("arrow back", 230, 100);

@@ -82,7 +82,7 @@ void loadSaveList() {
     }
     if (lines) keepDamagedFile("sL.kv");  // kept beside the rebuilt list as sL.kv.bad
     rebuildSaveList(lines ? listedGames(*lines) : std::vector<std::string>{});
-    if (!lines && saveList.NewPlayer) sendMetrics("newplayer=true");  // the very first start
+    if (!lines && saveList.NewPlayer) reportFirstStart();  // the very first start
 }
 
 void writeSaveList() { replaceSavesFile("sL.kv", saveList.entries); }

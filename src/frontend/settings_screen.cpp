@@ -1,9 +1,11 @@
-// settings_screen.cpp -- input method, music and effects switches and volume sliders
+// settings_screen.cpp -- input method, music and effects switches and volume sliders, and
+// the play-report switch
 #include "frontend/settings_screen.h"
 
 #include "engine/app_state.h"
 #include "engine/catalogue.h"
 #include "engine/input.h"
+#include "engine/metrics.h"
 #include "engine/settings.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
@@ -15,6 +17,10 @@
 #include <cmath>
 
 namespace {
+
+// The row of switches under the sliders; it has room for one more switch at x 571.
+constexpr int switchRowY = 390;
+constexpr int reportsBoxX = 257;
 
 struct Slider {
     HeldSlider which;
@@ -115,6 +121,12 @@ void toggleSfx() {
     }
 }
 
+// Acts at once: "no" must not wait for Confirm to delete what waits to be sent.
+void toggleReports() {
+    agreeToReports(!reportsAgreed());
+    playClick();
+}
+
 void confirmSettings() {
     app.showSettings = false;
     if (saveList.NewPlayer) app.showTitle = true;
@@ -141,8 +153,10 @@ void drawSettingsScreen() {
     drawSlider(sfxSlider());
     drawMuteButton(musicSlider());
     drawMuteButton(sfxSlider());
+    drawCheckbox(reportsBoxX, switchRowY, reportsAgreed(), playReportsText);
     drawChoiceButton(500, 440, 180, 40, false);
     menuText("Confirm", 500, 430, 18);
+    menuText(playReportsExplained, 500, 478, 14);
     if (!touchMode && pointerInRect(443, 235, 180, 40)) menuText("* Double tap to enable", 443, 190, 16);
 }
 
@@ -153,5 +167,6 @@ void clickSettingsScreen() {
     else if (pressLine(musicSlider()) || pressLine(sfxSlider())) return;
     else if (pointerInRect(800, 290, 30, 30)) toggleMusic();
     else if (pointerInRect(800, 340, 30, 30)) toggleSfx();
+    else if (checkboxHit(reportsBoxX, switchRowY, playReportsText)) toggleReports();
     else if (pointerInRect(500, 440, 180, 40)) confirmSettings();
 }

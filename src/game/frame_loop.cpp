@@ -29,6 +29,7 @@
 
 void startupLoad() {
     readCheatFile();
+    loadReportConsent();
     flushMetricsQueue();
     loadSaveList();
     loadHighScores();

@@ -6,7 +6,7 @@ constexpr int stepLengthMs = 34;  // ...and moves the schedule on by 34, so a di
                                   // runs slightly fast never makes the game fast
 constexpr int backlogDropMs = 1000;
 
-void startupLoad();           // cheats, metrics queue, save list, high scores, settings, fonts
+void startupLoad();           // cheats, report consent and queue, save list, high scores, settings, fonts
 void startLoaderThreads();    // raise the loading screen; pointer, texture and sound threads
 int runLoopPass();            // focus, pointer, queued clicks, then the due steps; returns runDueSteps()
 int msUntilStepDue();         // how long the loop may sleep before a step is due

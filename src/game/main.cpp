@@ -3,6 +3,7 @@
 #include "engine/asset_table.h"
 #include "engine/catalogue.h"
 #include "engine/input.h"
+#include "engine/metrics_http.h"
 #include "engine/platform.h"
 #include "engine/run_folder.h"
 #include "engine/save_files.h"
@@ -54,6 +55,7 @@ void waitForLoaders() {
 
 int main() {
     if (!enterRunFolder()) return 1;
+    prepareMetricsHttp();  // libcurl's set-up comes before any thread starts
     installGameHooks();
     startStepTimer();
     prepareAudioOutput();

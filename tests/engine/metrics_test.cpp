@@ -5,6 +5,7 @@
 #include "engine/metrics.h"
 #include "engine/metrics_http.h"
 #include "frontend/save_list.h"
+#include "support/game_process.h"
 #include "support/harness.h"
 #include "world/game_session.h"
 #include "world/kinds.h"
@@ -14,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -129,10 +132,43 @@ private:
     std::thread thread;
 };
 
+// The test transport: every URL asked for, answered with `transportReply`.
+std::mutex requestsMutex;
+std::vector<std::string> requests;
+MetricsReply transportReply{200, "Success"};
+
+MetricsReply recordRequest(const std::string& url) {
+    std::lock_guard<std::mutex> lock(requestsMutex);
+    requests.push_back(url);
+    return transportReply;
+}
+
+// The report texts asked for since the last look, once every report was handled.
+std::vector<std::string> newRequests() {
+    EXPECT_TRUE(waitForMetrics(5000));
+    std::lock_guard<std::mutex> lock(requestsMutex);
+    std::vector<std::string> texts;
+    for (const std::string& url : requests) texts.push_back(url.substr(url.find(prefix) + prefix.size()));
+    requests.clear();
+    return texts;
+}
+
+using Texts = std::vector<std::string>;
+
+// A report box is filled grey while it is ticked.
+bool boxTicked(Harness& h, int x, int y) { return h.pixel(x - 8, y - 8) == sf::Color(100, 100, 100); }
+
+void showSettings(Harness& h) {
+    clearMenuFlags();
+    app.inGame = false;
+    app.showSettings = true;
+    h.step();
+}
+
 }  // namespace
 
 TEST(Metrics, TheFirstStartReportsANewPlayer) {
-    Harness h;
+    Harness h({.saves = {{"mC.kv", "1\n"}}});
     StubServer server;
     setMetricsServer("127.0.0.1", server.port());
     h.boot();
@@ -147,7 +183,7 @@ TEST(Metrics, TheFirstStartReportsANewPlayer) {
 }
 
 TEST(Metrics, UndeliveredReportsWaitAndGoOutTogetherAtTheNextStart) {
-    Harness h;
+    Harness h({.saves = {{"mC.kv", "1\n"}}});
     {
         StubServer failing(false);
         setMetricsServer("127.0.0.1", failing.port());
@@ -171,7 +207,7 @@ TEST(Metrics, UndeliveredReportsWaitAndGoOutTogetherAtTheNextStart) {
 }
 
 TEST(Metrics, NoPostSendsNothingAndDropsWhatWaited) {
-    Harness h({.saves = {{"ch.eat", "noPost = true\n"}, {"mT.kv", "a=1\nb=2\n"}}});
+    Harness h({.saves = {{"ch.eat", "noPost = true\n"}, {"mT.kv", "a=1\nb=2\n"}, {"mC.kv", "1\n"}}});
     StubServer server;
     setMetricsServer("127.0.0.1", server.port());
     h.boot();
@@ -200,7 +236,7 @@ TEST(Metrics, CheatLinesMustMatchExactly) {
 }
 
 TEST(Metrics, ASilentServerNeitherStallsTheWorkerNorLosesAReport) {
-    Harness h;
+    Harness h({.saves = {{"mC.kv", "1\n"}}});
     SilentServer silent;
     setMetricsServer("127.0.0.1", silent.port());
     h.boot();
@@ -221,7 +257,7 @@ TEST(Metrics, ASilentServerNeitherStallsTheWorkerNorLosesAReport) {
 }
 
 TEST(Metrics, OnlyWellFormedReportLinesAreSent) {
-    Harness h({.saves = {{"sL.kv", "1\n"}, {"mT.kv", "a b\n../../x\n%zz=1\nnewgame=true\nkey=\xff\n=1\ngametime=5&touchmode=false\n"}}});
+    Harness h({.saves = {{"mC.kv", "1\n"}, {"sL.kv", "1\n"}, {"mT.kv", "a b\n../../x\n%zz=1\nnewgame=true\nkey=\xff\n=1\ngametime=5&touchmode=false\n"}}});
     StubServer server;
     setMetricsServer("127.0.0.1", server.port());
     h.boot();
@@ -232,7 +268,7 @@ TEST(Metrics, OnlyWellFormedReportLinesAreSent) {
 }
 
 TEST(Metrics, AReportAppendedAfterATornLineIsAWholeLineOfItsOwn) {
-    Harness h({.saves = {{"sL.kv", "1\n"}, {"mT.kv", "newplayer=true\nnewga"}}});  // cut off mid-line
+    Harness h({.saves = {{"mC.kv", "1\n"}, {"sL.kv", "1\n"}, {"mT.kv", "newplayer=true\nnewga"}}});  // cut off mid-line
     setMetricsServer("127.0.0.1", 1);  // refused
     h.boot();
     ASSERT_TRUE(waitForMetrics(5000));
@@ -249,4 +285,100 @@ TEST(Metrics, ReportTextsAreEncodedForTheRequestTarget) {
     EXPECT_FALSE(wellFormedReport("gametime=303&"));
     EXPECT_FALSE(wellFormedReport("game time=303"));
     EXPECT_FALSE(wellFormedReport(""));
+}
+
+// The queue keeps what the server did not take, and only the newest reports; an empty
+// file still gives one request with nothing after the fixed part.
+TEST(Metrics, TheQueueKeepsTheNewestReportsUntilTheServerTakesThem) {
+    std::string queued;
+    for (size_t i = 1; i <= metricsQueueLimit + 5; i++) queued += "gametime=" + std::to_string(i) + "&touchmode=false\n";
+    Harness h({.saves = {{"mC.kv", "1\n"}, {"sL.kv", "1\n"}, {"mT.kv", queued}}});
+    setMetricsTransport(recordRequest);
+    transportReply = {0, ""};  // no network
+    h.boot();
+    EXPECT_EQ(newRequests().size(), 1u);
+    auto lines = splitLines(h.readFile("saves/mT.kv"));
+    ASSERT_EQ(lines.size(), metricsQueueLimit) << "a longer file is cut at the start";
+    EXPECT_EQ(lines.front(), "gametime=6&touchmode=false");
+    transportReply = {200, "Success, thank you"};
+    sendMetrics("gametime=9&touchmode=true");  // taken: out again, leaving room for one
+    EXPECT_EQ(newRequests(), Texts{"gametime=9&touchmode=true"});
+    for (MetricsReply reply : {MetricsReply{204, ""}, {200, "Fail"}, {201, "Success"}, {500, "Success"}}) {
+        transportReply = reply;
+        sendMetrics("newgame=true");
+        EXPECT_EQ(newRequests(), Texts{"newgame=true"});
+    }
+    lines = splitLines(h.readFile("saves/mT.kv"));
+    ASSERT_EQ(lines.size(), metricsQueueLimit);
+    EXPECT_EQ(lines.front(), "gametime=10&touchmode=false") << "the oldest reports made room";
+    EXPECT_EQ(Texts(lines.end() - 4, lines.end()), Texts(4, "newgame=true")) << "none of those four was taken";
+
+    h.writeFile("saves/mT.kv", "");
+    h.restart();
+    EXPECT_EQ(newRequests(), Texts{""});
+    EXPECT_FALSE(h.fileExists("saves/mT.kv"));
+}
+
+// Nothing is kept or sent until the player agrees, on the chooser or in the settings;
+// "no" deletes what waits, and a build without a server never sends.
+TEST(Metrics, ReportsOnlyWithThePlayersConsent) {
+    Harness h;
+    setMetricsTransport(recordRequest);
+    transportReply = {200, "Success"};
+    h.boot();  // the very first start
+    h.moveTo(10, 10);
+    h.step();
+    EXPECT_FALSE(boxTicked(h, 354, 300)) << "off until the player ticks it";
+    h.menuPress(500, 250);  // Mouse/Keyboard
+    h.menuPress(500, 350);  // Confirm, the box left off
+    h.startGame(4);
+    EXPECT_EQ(newRequests(), Texts{});
+    EXPECT_FALSE(h.fileExists("saves/mT.kv"));
+    EXPECT_FALSE(h.fileExists("saves/mC.kv")) << "no file: no";
+
+    showSettings(h);
+    h.menuPress(257, 390);  // the switch, on
+    EXPECT_EQ(newRequests(), Texts{"newplayer=true"}) << "the first start, once agreed to";
+    transportReply = {0, ""};  // no network
+    h.startGame(5);
+    EXPECT_EQ(newRequests(), Texts{"newgame=true"});
+    EXPECT_EQ(h.readFile("saves/mT.kv"), "newgame=true\n");
+    showSettings(h);
+    h.saveScreenshot("settings_reports_on");
+    h.menuPress(257, 390);  // and off
+    EXPECT_FALSE(h.fileExists("saves/mT.kv")) << "turning it off deletes the queue";
+    EXPECT_EQ(h.readFile("saves/mC.kv"), "0\n");
+    h.startGame(6);
+    EXPECT_EQ(newRequests(), Texts{});
+
+    h.restart();  // asked again; the player agrees on the chooser, by the box's label
+    h.menuPress(480, 300);
+    h.moveTo(10, 10);
+    h.step();
+    h.saveScreenshot("chooser_reports_ticked");
+    EXPECT_TRUE(boxTicked(h, 354, 300));
+    EXPECT_FALSE(reportsAgreed()) << "not before Confirm";
+    h.menuPress(500, 350);
+    EXPECT_EQ(h.readFile("saves/mC.kv"), "1\n");
+    h.startGame(7);
+    EXPECT_EQ(newRequests(), Texts{"newgame=true"});
+    setMetricsServer("");  // a build without a server's address
+    h.startGame(8);
+    EXPECT_EQ(newRequests(), Texts{});
+}
+
+// The game itself, pointed at a stub by the environment, sends through libcurl.
+TEST(Metrics, TheEnvironmentPointsTheGameAtAServer) {
+    TempFolder run, start;
+    std::filesystem::create_directory_symlink(THORNVALE_ASSETS_DIR, run.path + "/assets");
+    std::filesystem::copy_file(THORNVALE_GAME_BINARY, run.path + "/thornvale");
+    std::filesystem::create_directory(run.path + "/saves");
+    std::ofstream(run.path + "/saves/mC.kv") << "1\n";
+    StubServer server;
+    GameProcess game(run.path + "/thornvale", start.path,
+                     {"THORNVALE_METRICS_SERVER=http://127.0.0.1:" + std::to_string(server.port())});
+    for (int wait = 0; wait < 300 && server.targets().empty(); wait++)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    game.stop();
+    ASSERT_EQ(server.targets(), std::vector<std::string>{prefix + "newplayer=true"}) << game.errors();
 }

@@ -1,4 +1,4 @@
-// metrics_queue_fuzz.cpp -- any saves/mT.kv: at start-up at most one request goes out, its
+// metrics_queue_fuzz.cpp -- any saves/mT.kv: at start-up exactly one request goes out, its
 // target is well formed, and the file keeps exactly the reports the server has not taken
 #include "fuzz_support.h"
 
@@ -10,14 +10,14 @@
 #include <mutex>
 
 namespace {
-const std::string prefix = "/gamemetrics.php?id=qzx7vbn3041tmwrkd8pyh&game=thornvale&";
+const std::string prefix = "http://127.0.0.1:1/gamemetrics.php?id=qzx7vbn3041tmwrkd8pyh&game=thornvale&";
 std::mutex sentMutex;
 std::vector<std::string> sent;
-int reply = 200;
+MetricsReply reply;
 
-int recordRequest(const std::string&, unsigned short, const std::string& target) {
+MetricsReply recordRequest(const std::string& url) {
     std::lock_guard<std::mutex> lock(sentMutex);
-    sent.push_back(target);
+    sent.push_back(url);
     return reply;
 }
 
@@ -33,35 +33,41 @@ std::string joined(const std::vector<std::string>& lines, size_t count) {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     enterFuzzFolder();
+    prepareMetricsHttp();
+    setMetricsServer("127.0.0.1", 1);
     setMetricsTransport(recordRequest);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    resetSaves({{"mT.kv", input(data, size)}});
+    resetSaves({{"mT.kv", input(data, size)}, {"mC.kv", "1\n"}});
     resetProgram();
     cheats.noPost = false;
-    reply = size % 3 == 0 ? 500 : size % 3 == 1 ? 0 : 204;  // refused, silent or taken
+    loadReportConsent();
+    // Refused, silent, a 204, a 200 "Fail", or taken.
+    const MetricsReply replies[] = {{500, ""}, {0, ""}, {204, ""}, {200, "Fail"}, {200, "Success"}};
+    reply = replies[size % 5];
     sent.clear();
     std::vector<std::string> waiting;
     for (const std::string& line : queuedLines())
         if (wellFormedReport(line)) waiting.push_back(line);
+    if (waiting.size() > metricsQueueLimit) waiting.erase(waiting.begin(), waiting.end() - metricsQueueLimit);
     flushMetricsQueue();
     expect(waitForMetrics(10000), "the report worker never finished");
     std::vector<std::string> kept = queuedLines();
+    expect(sent.size() == 1, "not exactly one request at start-up");
+    expect(sent[0].rfind(prefix, 0) == 0, "a request outside the metrics page: " + sent[0]);
     if (waiting.empty()) {
-        expect(sent.empty() && !savedExists("mT.kv"), "a request or a file without a report");
+        expect(sent[0] == prefix && !savedExists("mT.kv"), "a report from nothing, or a file left behind");
         expectNothingOutsideSaves();
         return 0;
     }
-    expect(sent.size() == 1, "not exactly one request at start-up");
-    expect(sent[0].rfind(prefix, 0) == 0, "a request outside the metrics page: " + sent[0]);
     std::string text = sent[0].substr(prefix.size());
     size_t count = 0;
     while (count < waiting.size() && joined(waiting, count + 1).size() <= text.size()) count++;
     expect(count >= 1, "a request without a report: " + sent[0]);
     expectSame(text, joined(waiting, count), "the request is not the waiting reports joined");
-    std::vector<std::string> left(waiting.begin() + static_cast<long>(reply == 204 ? count : 0), waiting.end());
+    std::vector<std::string> left(waiting.begin() + static_cast<long>(metricsDelivered(reply) ? count : 0), waiting.end());
     expect(kept == left, "the file does not keep exactly the reports the server has not taken");
     expectNothingOutsideSaves();
     return 0;

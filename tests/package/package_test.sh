@@ -19,7 +19,7 @@ rm -f "$deb"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "computed dependencies: $depends"
-for library in libsfml-graphics2.5 libsfml-audio2.5 libsfml-network2.5 libc6 libstdc++6; do
+for library in libsfml-graphics2.5 libsfml-audio2.5 libcurl4 libc6 libstdc++6; do
   echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//' | grep -qx "$library" || fail "Depends lacks $library: $depends"
 done
 

@@ -63,6 +63,7 @@ int main() {
     checkListAndGames();
     checkNumbers("sF.kv", 6);
     checkNumbers("hS.kv", 3);
+    checkNumbers("mC.kv", 1);
     checkReportQueue();
     fs::current_path("/");
     fs::remove_all(copy);

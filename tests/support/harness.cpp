@@ -67,6 +67,7 @@ Harness::Harness(HarnessOptions opts) : options(std::move(opts)) {
     reseedSharedRandom(12345);
     // Reports go nowhere unless a test starts a stub server: a closed loopback port.
     setMetricsServer("127.0.0.1", 1);
+    setMetricsTransport(nullptr);
     resetProgramState();
 }
 

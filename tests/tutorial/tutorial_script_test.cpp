@@ -5,10 +5,16 @@
 #include "tutorial/tutorial_script.h"
 #include "tutorial/tutorial_speech.h"
 
+#include "engine/catalogue.h"
+#include "engine/clock.h"
+#include "engine/platform.h"
 #include "engine/toolkit.h"
 #include "support/harness.h"
+#include "tutorial/tutorial_state.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -22,6 +28,47 @@ std::string joined(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) text += (text.empty() ? "" : " ") + line;
     return text;
 }
+
+// The ink of every speech of the script, each drawn by the game over a clear view
+// with the bubble hidden, all on one picture.
+std::vector<sf::Vector2i> inkOfEverySpeech(Harness& h) {
+    colourSprite("speech bubble", sf::Color::Transparent);
+    drawTarget().clear(sf::Color::Transparent);
+    for (int step = 0; step <= 60; step++)
+        for (bool touch : {false, true})
+            for (bool newPlayer : {false, true}) {
+                std::vector<std::string> speech = elderSpeech(step, touch, newPlayer);
+                if (!speech.empty()) drawSpeech(speech, !speechIsPreset(step));
+            }
+    colourSprite("speech bubble", sf::Color::White);
+    sf::Image picture = h.screenshot();
+    std::vector<sf::Vector2i> ink;
+    for (int y = 0; y < 600; y++)
+        for (int x = 0; x < 1000; x++)
+            if (picture.getPixel(x, y).a > 0) ink.push_back({x, y});
+    return ink;
+}
+
+// The picture a speech of no words leaves: the bubble alone.
+sf::Image bubbleAlone(Harness& h) {
+    drawTarget().clear(sf::Color::Transparent);
+    drawSpeech({""}, true);
+    return h.screenshot();
+}
+
+sf::Image elderTurnedBy(Harness& h, double degrees) {
+    tutorial.elderAngle = degrees;
+    tutorial.elderSpin = 0;
+    tutorial.elderSpinChanged = nowMs();
+    tutorial.elderAlpha = 255;
+    drawTarget().clear(sf::Color::Transparent);
+    drawElder();
+    return h.screenshot();
+}
+
+// Plain parchment, light and opaque; the wooden frame, its dark outline and the
+// leaves are all darker.
+bool onParchment(sf::Color c) { return c.a == 255 && c.r > 200 && c.g > 180 && c.b > 140; }
 
 }  // namespace
 
@@ -81,4 +128,29 @@ TEST(TutorialScript, TheExitSpeechDependsOnWhetherTheMissionIsAhead) {
     EXPECT_EQ(elderSpeech(7, true, true)[0].rfind("If you need a break from your mission, tap here", 0), 0u);
     EXPECT_EQ(elderSpeech(7, false, false)[0].rfind("If you would like to quit the tutorial, click here", 0), 0u);
     EXPECT_EQ(elderSpeech(7, true, false)[0].rfind("If you would like to quit the tutorial, tap here", 0), 0u);
+}
+
+// Every line of the script lies on the bubble's parchment with at least 8 px of it
+// before the frame, and the elder, standing in front of the bubble, covers neither a
+// letter nor those 8 px while he rocks up to 20 degrees either way.
+TEST(TutorialSpeech, EveryLineLiesOnParchmentAndTheRockingElderHidesNone) {
+    Harness h;
+    h.boot();
+    std::vector<sf::Vector2i> ink = inkOfEverySpeech(h);
+    ASSERT_GT(ink.size(), 1000u);
+    constexpr int margin = 8;
+    sf::Image bubble = bubbleAlone(h);
+    int offParchment = 0, rightmost = 0;
+    for (sf::Vector2i p : ink) {
+        rightmost = std::max(rightmost, p.x);
+        for (int dx = 0; dx <= margin; dx++) offParchment += !onParchment(bubble.getPixel(p.x + dx, p.y));
+    }
+    EXPECT_EQ(offParchment, 0) << "the speech reaches x " << rightmost;
+    for (int degrees = -20; degrees <= 20; degrees += 4) {
+        sf::Image elder = elderTurnedBy(h, degrees);
+        int covered = 0;
+        for (sf::Vector2i p : ink)
+            for (int dx = 0; dx <= margin; dx++) covered += elder.getPixel(p.x + dx, p.y).a > 0;
+        EXPECT_EQ(covered, 0) << "the elder turned " << degrees << " degrees covers the speech";
+    }
 }
