@@ -9,6 +9,7 @@ set(THORNVALE_CORE_SOURCES
   src/engine/hooks.cpp
   src/engine/hover.cpp
   src/engine/input.cpp
+  src/engine/key_actions.cpp
   src/engine/letterbox.cpp
   src/engine/metrics.cpp
   src/engine/metrics_http.cpp

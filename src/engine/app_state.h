@@ -14,7 +14,7 @@ struct CloudState {
 constexpr const char* cloudNames[5] = {"cloud 1", "cloud 2", "cloud 3", "cloud 4", "cloud 5"};
 
 struct AppState {
-    std::atomic<bool> quitRequested{false};   // the window's close button was used
+    std::atomic<bool> quitRequested{false};   // the player closed the window or pressed Quit
     std::atomic<bool> loadingScreenOn{false}; // each step shows only the loading screen
     std::atomic<int> loadProgress{0};         // work units finished behind the loading screen
     int loadTotal = startupLoadUnits;         // work units expected (start-up, new game, load)

@@ -1,6 +1,7 @@
 // platform.cpp -- the real devices of the game window and the scripted ones of tests
 #include "engine/platform.h"
 
+#include "engine/app_state.h"
 #include "engine/letterbox.h"
 #include "engine/pointer_x11.h"
 
@@ -96,5 +97,11 @@ void platformSetCursorVisible(bool visible) {
 }
 
 void platformCloseWindow() {
+    if (scripted) script.windowClosed = true;
     if (window) window->close();
+}
+
+void requestQuit() {
+    app.quitRequested = true;
+    platformCloseWindow();
 }

@@ -16,6 +16,7 @@ struct ScriptedInput {
     bool keys[sf::Keyboard::KeyCount] = {};  // keys held
     bool focused = true;               // the window has the focus
     bool cursorVisible = true;         // last cursor visibility the game asked for
+    bool windowClosed = false;         // the game closed its window
 };
 
 // One reading of the pointer, as the pointer thread takes it.
@@ -36,3 +37,4 @@ bool platformKey(sf::Keyboard::Key key);
 bool platformHasFocus();
 void platformSetCursorVisible(bool visible);
 void platformCloseWindow();
+void requestQuit();   // the window closes and the program ends, as by the window's close button

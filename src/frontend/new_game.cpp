@@ -46,14 +46,17 @@ void beginNameEntry() {
 
 void typeNameCharacter(uint32_t c) {
     if (c == 8) eraseNameCharacter();
-    else if (c == 10 || c == 13) submitName();
     else if (isNameCharacter(c)) appendNameCharacter(static_cast<char>(c));
 }
 
 void typeSeedCharacter(uint32_t c) {
     if (c == 8) eraseSeedDigit();
     else if (c >= '0' && c <= '9') appendSeedDigit(static_cast<char>(c));
-    else if (c == 10 || c == 13) startGameWithSeed(typedSeed(), false);
+}
+
+void confirmTypedEntry() {
+    if (app.showNameEntry) submitName();
+    else if (app.showSeedEntry) startGameWithSeed(typedSeed(), false);
 }
 
 void drawNameEntry() {

@@ -5,6 +5,7 @@
 #include "engine/catalogue.h"
 #include "engine/hooks.h"
 #include "engine/input.h"
+#include "engine/platform.h"
 #include "engine/sound.h"
 #include "frontend/high_scores.h"
 #include "frontend/load_screen.h"
@@ -56,6 +57,8 @@ void drawTitleScreen() {
     drawPlayLetters();
     menuText("Gather, cook, smith and research all 21 items.", 500, 560, 16);
     menuText("Your progress is saved automatically.", 500, 580, 14);
+    drawNavButton(75, 577, 120, 26);
+    menuText("Quit", 75, 565, 18);
     if (saveList.NewPlayer) {
         drawNavButton(925, 577, 120, 26);
         menuText("Settings", 925, 565, 18);
@@ -68,6 +71,9 @@ void clickTitleScreen() {
         app.showTitle = false;
         if (saveList.NewPlayer) startTutorialNow();
         else enterMainMenu();
+    } else if (pointerInRect(75, 577, 120, 26)) {
+        // No click sound: the program ends before it could be heard.
+        requestQuit();
     } else if (saveList.NewPlayer && pointerInRect(925, 577, 120, 26)) {
         playClick();
         menuState.heldSlider = HeldSlider::None;

@@ -4,6 +4,7 @@
 #include "activities/interaction.h"
 #include "engine/app_state.h"
 #include "engine/input.h"
+#include "engine/key_actions.h"
 #include "engine/pause.h"
 #include "engine/platform.h"
 #include "frontend/load_screen.h"
@@ -38,35 +39,42 @@ void dispatchClick() {
     onMenuClick();
 }
 
+namespace {
+// Walking follows the walk keys' state: any key press while one is down starts that walk.
+void startHeldWalks() {
+    PlayerState& player = session.player;
+    if (walkKeyHeld(KeyAction::WalkLeft)) {
+        lastInputCode = 3;
+        player.moveLeftHeld = true;
+    }
+    if (walkKeyHeld(KeyAction::WalkRight)) {
+        lastInputCode = 4;
+        player.moveRightHeld = true;
+    }
+}
+}  // namespace
+
 void handleWindowEvent(const sf::Event& event) {
     GameSession& s = session;
     switch (event.type) {
         case sf::Event::Closed:
-            app.quitRequested = true;
-            platformCloseWindow();
+            requestQuit();
             break;
         case sf::Event::Resized:
             publishViewMapping();
             break;
         case sf::Event::TextEntered:
             lastInputCode = static_cast<int32_t>(event.text.unicode);
-            if (app.inTutorial) onTutorialText(event.text.unicode);
-            else handleTextEntered(event.text.unicode);
+            handleTextEntered(event.text.unicode);
             break;
         case sf::Event::KeyPressed:
-            // Any key press while A or D is held starts the walk, whatever the key.
-            if (platformKey(sf::Keyboard::A)) {
-                lastInputCode = 3;
-                s.player.moveLeftHeld = true;
-            }
-            if (platformKey(sf::Keyboard::D)) {
-                lastInputCode = 4;
-                s.player.moveRightHeld = true;
-            }
+            startHeldWalks();
+            // With Ctrl, Alt or the system key held a key is a shortcut of the desktop's.
+            if (!event.key.control && !event.key.alt && !event.key.system) runKeyAction(keyActionFor(event.key.code));
             break;
         case sf::Event::KeyReleased:
-            s.player.moveLeftHeld = s.player.moveLeftHeld && platformKey(sf::Keyboard::A);
-            s.player.moveRightHeld = s.player.moveRightHeld && platformKey(sf::Keyboard::D);
+            s.player.moveLeftHeld = s.player.moveLeftHeld && walkKeyHeld(KeyAction::WalkLeft);
+            s.player.moveRightHeld = s.player.moveRightHeld && walkKeyHeld(KeyAction::WalkRight);
             break;
         case sf::Event::MouseWheelMoved:
             // One row per event, whatever the size of the turn.
@@ -79,23 +87,37 @@ void handleWindowEvent(const sf::Event& event) {
 }
 
 namespace {
-void handleGameKey(uint32_t c) {
-    if (c == 32) {
-        if (session.player.controlEnabled && !helpOpen()) openInteraction();
-    } else if (c == 27) {
-        if (!toggleHelp(true)) closeInteraction(0);
-    } else if (c == 'q') {
-        if (!helpOpen()) toggleChecklist(false);
-    } else if (c == 'e') {
-        if (!helpOpen()) toggleInventory(false);
+void runGameKey(KeyAction action) {
+    switch (action) {
+        case KeyAction::Interact:
+            if (session.player.controlEnabled && !helpOpen()) openInteraction();
+            break;
+        case KeyAction::Close:
+            if (!toggleHelp(true)) closeInteraction(0);
+            break;
+        case KeyAction::Checklist:
+            if (!helpOpen()) toggleChecklist(false);
+            break;
+        case KeyAction::Bag:
+            if (!helpOpen()) toggleInventory(false);
+            break;
+        default:
+            break;
     }
 }
 }  // namespace
 
-void handleTextEntered(uint32_t c) {
+void runKeyAction(KeyAction action) {
     if (app.loadingScreenOn) return;
-    if (app.inGame) handleGameKey(c);
-    else if (app.showNameEntry) typeNameCharacter(c);
+    if (app.inTutorial) onTutorialKey(action);
+    else if (app.inGame) runGameKey(action);
+    else if (action == KeyAction::Confirm) confirmTypedEntry();
+}
+
+// Only the text screens take characters; keys act through runKeyAction.
+void handleTextEntered(uint32_t c) {
+    if (app.loadingScreenOn || app.inGame || app.inTutorial) return;
+    if (app.showNameEntry) typeNameCharacter(c);
     else if (app.showSeedEntry) typeSeedCharacter(c);
 }
 

@@ -51,8 +51,8 @@ void drawControls(int p) {
         helpText("Tap to move\t\tTap on an object to move and interact with it", 175, p - 185);
         helpText("Tap outside of an interaction window to close it", 175, p - 160);
     } else {
-        helpText("A = Left   D = Right   Q = Checklist   E = Inventory", 175, p - 185);
-        helpText("Space = Interact with an object   Esc = Exit interaction window", 175, p - 160);
+        helpText("A or Left Arrow = Left   D or Right Arrow = Right   Q = Checklist", 175, p - 185);
+        helpText("E = Inventory   Space = Interact   Esc = Exit interaction window", 175, p - 160);
     }
 }
 

@@ -147,18 +147,23 @@ void onTutorialClick() {
     if (session.player.controlEnabled && !helpOpen() && !interactionActive()) onTutorialTap(pointer.pointerX);
 }
 
-void onTutorialText(uint32_t c) {
+void onTutorialKey(KeyAction action) {
     if (app.loadingScreenOn) return;
-    if (c == 10 || c == 13) {
-        advanceTextStep();
-    } else if (c == 32) {
-        if (session.player.controlEnabled && !helpOpen()) tryOpening();
-    } else if (c == 27) {
-        if (lessonReached(14)) toggleHelp(true);
-    } else if (c == 'e') {
-        if (lessonReached(8) && !helpOpen()) toggleInventory(false);
-    } else if (c == 'q') {
-        if (lessonReached(52) && !helpOpen()) toggleChecklist(false);
+    switch (action) {
+        case KeyAction::Confirm: advanceTextStep(); break;
+        case KeyAction::Interact:
+            if (session.player.controlEnabled && !helpOpen()) tryOpening();
+            break;
+        case KeyAction::Close:
+            if (lessonReached(14)) toggleHelp(true);
+            break;
+        case KeyAction::Bag:
+            if (lessonReached(8) && !helpOpen()) toggleInventory(false);
+            break;
+        case KeyAction::Checklist:
+            if (lessonReached(52) && !helpOpen()) toggleChecklist(false);
+            break;
+        default: break;
     }
 }
 

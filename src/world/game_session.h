@@ -19,8 +19,8 @@ struct PlayerState {
     bool nextAreaChosen = false;     // this transition already chose the next area
     bool arrivalBeam = false;        // the new-game beam is running
     int32_t beamY = -300;            // beam sprite centre y, px
-    bool moveLeftHeld = false;       // A held (keyboard) or walking left (touch)
-    bool moveRightHeld = false;      // D held (keyboard) or walking right (touch)
+    bool moveLeftHeld = false;       // A or Left held (keyboard) or walking left (touch)
+    bool moveRightHeld = false;      // D or Right held (keyboard) or walking right (touch)
     int32_t touchTargetX = 0;        // touch: x the wisp walks to; 0 none
     int32_t PlayTimer = 0;           // whole seconds played
     int32_t playTimerReference = 0;  // nowMs up to which play time is counted

@@ -1,6 +1,7 @@
 // menus_test.cpp -- playing through the menu screens as a player would
 #include "engine/app_state.h"
 #include "engine/input.h"
+#include "engine/platform.h"
 #include "engine/random.h"
 #include "engine/settings.h"
 #include "engine/sound.h"
@@ -336,4 +337,34 @@ TEST(Menus, TouchRowsNeedATapToSelectAndAnotherToAct) {
     h.tap(512, 181);
     EXPECT_TRUE(app.inGame);
     EXPECT_EQ(session.SaveName, "One");
+}
+
+TEST(Menus, QuitOnTheTitleClosesTheWindowFromItsEdgesToItsCentre) {
+    // The Quit button stands at (75, 577), 120 x 26: x 15 to 134, y 564 to 589.
+    const std::pair<int, int> inside[] = {{15, 564}, {134, 589}, {75, 577}};
+    const std::pair<int, int> outside[] = {{14, 577}, {135, 577}, {75, 563}, {75, 590}};
+    // Mouse for a returning player; touch for a new player, whose title also has Settings.
+    for (bool touch : {false, true}) {
+        Harness h(touch ? HarnessOptions{.saves = {{"sF.kv", "1\n1\n100\n1\n100\n0\n"}}} : returningPlayer());
+        h.boot();
+        ASSERT_TRUE(app.showTitle);
+        ASSERT_EQ(touchMode, touch);
+        auto press = [&](std::pair<int, int> at) {
+            if (touch) h.tap(at.first, at.second);
+            else h.menuPress(at.first, at.second);
+        };
+        for (auto at : outside) {
+            press(at);
+            EXPECT_FALSE(app.quitRequested) << "touch " << touch << ", " << at.first << "," << at.second;
+        }
+        EXPECT_FALSE(scriptedInput().windowClosed);
+        EXPECT_TRUE(app.showTitle);
+        for (auto at : inside) {
+            app.quitRequested = false;
+            scriptedInput().windowClosed = false;
+            press(at);
+            EXPECT_TRUE(app.quitRequested) << "touch " << touch << ", " << at.first << "," << at.second;
+            EXPECT_TRUE(scriptedInput().windowClosed);
+        }
+    }
 }

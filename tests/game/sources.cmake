@@ -1,4 +1,5 @@
 set(GAME_TEST_SOURCES
+  tests/game/dispatch_test.cpp
   tests/game/frame_loop_test.cpp
   tests/game/game_end_test.cpp
   tests/game/game_window_test.cpp

@@ -193,12 +193,34 @@ void Harness::tap(int x, int y) {
     step(7);
 }
 
-void Harness::typeCode(uint32_t code) {
+namespace {
+// The key of a US keyboard that types a character.
+sf::Keyboard::Key keyTyping(uint32_t code) {
+    if (code >= 'a' && code <= 'z') return static_cast<sf::Keyboard::Key>(sf::Keyboard::A + (code - 'a'));
+    if (code >= 'A' && code <= 'Z') return static_cast<sf::Keyboard::Key>(sf::Keyboard::A + (code - 'A'));
+    if (code >= '0' && code <= '9') return static_cast<sf::Keyboard::Key>(sf::Keyboard::Num0 + (code - '0'));
+    switch (code) {
+        case ' ': return sf::Keyboard::Space;
+        case 8: return sf::Keyboard::Backspace;
+        case 10: case 13: return sf::Keyboard::Enter;
+        case 27: return sf::Keyboard::Escape;
+        default: return sf::Keyboard::Unknown;
+    }
+}
+}  // namespace
+
+void Harness::pressKey(sf::Keyboard::Key key, uint32_t text, bool shift) {
     sf::Event event;
+    event.type = sf::Event::KeyPressed;
+    event.key = {key, false, false, shift, false};
+    handleWindowEvent(event);
+    if (text == 0) return;
     event.type = sf::Event::TextEntered;
-    event.text.unicode = code;
+    event.text.unicode = text;
     handleWindowEvent(event);
 }
+
+void Harness::typeCode(uint32_t code) { pressKey(keyTyping(code), code, code >= 'A' && code <= 'Z'); }
 
 void Harness::type(const std::string& text) {
     for (char c : text) typeCode(static_cast<unsigned char>(c));

@@ -40,8 +40,11 @@ public:
     void click(int x, int y);            // move, press, one step, release
     void menuPress(int x, int y);        // a click, then time for the menus' 200 ms debounce
     void tap(int x, int y);              // touch: the finger lands, then the debounce time
-    void type(const std::string& text);  // characters as text events
-    void typeCode(uint32_t code);        // one text event (8 backspace, 13 Enter, 27 Escape)
+    void type(const std::string& text);  // characters typed, each with typeCode
+    void typeCode(uint32_t code);        // a key typed on a US keyboard: its press, then the character
+                                         // (8 backspace, 13 Enter, 27 Escape)
+    void pressKey(sf::Keyboard::Key key, uint32_t text = 0, bool shift = false);  // a key's press
+                                         // event, then the character it types (none when 0)
     void holdKey(sf::Keyboard::Key key);
     void releaseKey(sf::Keyboard::Key key);
     void setFocus(bool focused);
