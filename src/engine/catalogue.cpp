@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <malloc.h>
 #include <mutex>
 
 TextureCatalogue catalogue;
@@ -131,16 +132,25 @@ void fillTexture(sf::Texture& texture, const sf::Image& image, const sf::IntRect
 
 // Decodes a picture kept as file bytes into its texture, on its first draw. A damaged
 // file leaves the texture empty, and the player is told which one.
+// Decoding leaves its pixel buffers freed in the heap, where the C library would keep
+// them; given back at once, a picture costs its texture alone.
+void giveBackDecodingMemory() { malloc_trim(0); }
+
+bool fillSmall(SpriteEntry& entry) {
+    sf::Image image;
+    if (!image.loadFromMemory(entry.source->data(), entry.source->size())) return false;
+    fillTexture(*entry.texture, image, entry.sourceArea);
+    return true;
+}
+
 void makeSmall(SpriteEntry& entry, const std::string& name) {
     if (!entry.source) return;
-    sf::Image image;
-    if (image.loadFromMemory(entry.source->data(), entry.source->size())) {
-        fillTexture(*entry.texture, image, entry.sourceArea);
-    } else {
+    if (!fillSmall(entry)) {
         std::cerr << "Thornvale: the image \"" << name << "\" (" << entry.sourceFile << ") is missing or damaged\n";
         entry.sprite.setTextureRect(sf::IntRect());  // an empty texture draws nothing
     }
     entry.source.reset();
+    giveBackDecodingMemory();
 }
 
 // The part of the large file that doubles the small picture: the sheet's cell, or the
@@ -167,18 +177,23 @@ void releaseRestedLargePictures() {
 
 // Decodes the large picture on its first large draw. A damaged one is named, and the
 // small picture is drawn enlarged instead, as if there were none.
+bool fillLarge(SpriteEntry& entry) {
+    sf::Image image;
+    sf::IntRect area;
+    if (!image.loadFromFile(entry.largeFile) || !largeArea(entry, image, area)) return false;
+    fillTexture(*entry.largeTexture, image, area);
+    return true;
+}
+
 void makeLarge(SpriteEntry& entry, const std::string& name) {
     if (!largeWaiting(entry)) return;
     releaseRestedLargePictures();
     entry.largeDrawnMs = nowMs();
-    sf::Image image;
-    sf::IntRect area;
-    if (image.loadFromFile(entry.largeFile) && largeArea(entry, image, area)) {
-        fillTexture(*entry.largeTexture, image, area);
-    } else {
+    if (!fillLarge(entry)) {
         std::cerr << "Thornvale: the image \"" << name << "\" (" << entry.largeFile << ") is missing or damaged\n";
         entry.largeTexture = nullptr;
     }
+    giveBackDecodingMemory();
 }
 
 bool drawnLarge(const SpriteEntry& entry, const sf::RenderTarget& target) {
