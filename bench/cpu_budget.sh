@@ -2,17 +2,18 @@
 # cpu_budget.sh -- what the game costs the CPU, measured side by side with the floor program
 #
 # Starts its own Xvfb and, in one run: the floor (the least a program showing this
-# window can cost), then the real game at the title, in a busy game (night, rain, a
-# salmon pond's window and the bag open) and walking across three areas, then the
-# floor again; then, on a 1920 x 1200 screen of its own, the floor and the busy game at
-# full screen (the game's twice-size pictures) and the floor once more. Prints CPU % of
-# one core per scene (game threads, Mesa's render threads, per thread), peak RSS, the
-# ratios to the floor of the same size, the longest main-thread pass and the launch
-# time, and exits 1 if any is over its budget. Timing on a shared machine is noisy:
-# this is run by hand or after the tests, never as a test.
+# window can cost), then the real game at the title, at the title with a gamepad
+# connected and idle (SDL's virtual pad: these machines have no input devices), in a
+# busy game (night, rain, a salmon pond's window and the bag open) and walking across
+# three areas, then the floor again; then, on a 1920 x 1200 screen of its own, the floor
+# and the busy game at full screen (the game's twice-size pictures) and the floor once
+# more. Prints CPU % of one core per scene (game threads, Mesa's render threads, per
+# thread), peak RSS, the ratios to the floor of the same size, the longest main-thread
+# pass and the launch time, and exits 1 if any is over its budget. Timing on a shared
+# machine is noisy: this is run by hand or after the tests, never as a test.
 # Usage: bench/cpu_budget.sh [BUILD_DIR] [SECONDS_PER_SCENE]
 #   BENCH_SHOTS=DIR keeps a picture of each scene; BENCH_SCENES="busy" runs only some
-#   (title, busy, walk, full).
+#   (title, title_pad, busy, walk, full).
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
@@ -81,7 +82,7 @@ game_folder() {  # name
   mkdir -p "$dir/saves"
   cp "$build/run/thornvale" "$dir/"
   ln -s "$build/run/assets" "$dir/assets"
-  printf '0\n1\n100\n1\n100\n0\n' > "$dir/saves/sF.kv"   # Mouse/Keyboard, not asked again
+  locked_settings "$dir/saves/sF.kv"
   echo "$dir"
 }
 
@@ -98,8 +99,10 @@ write_save() {  # dir middle-object
   printf '2\n1\n' > "$1/saves/sL.kv"
 }
 
-start_game() {  # scene dir
-  cd "$2" && launch "$1" Thornvale env THORNVALE_STEP_TIMES="$2/steps.txt" ./thornvale
+start_game() {  # scene dir [NAME=value...]
+  local scene=$1 folder=$2
+  shift 2
+  cd "$folder" && launch "$scene" Thornvale env THORNVALE_STEP_TIMES="$folder/steps.txt" "$@" ./thornvale
   local status=$?
   cd "$root"
   return $status
@@ -134,14 +137,18 @@ end_scene() {  # scene
   finish
 }
 
-scene_title() {
-  dir=$(game_folder title)
+scene_title() {  # [scene NAME=value...]
+  local scene=${1:-title}
+  dir=$(game_folder "$scene")
   printf '1\n' > "$dir/saves/sL.kv"
-  start_game title "$dir" || return 1
+  start_game "$scene" "$dir" "${@:2}" || return 1
   sleep 3
-  measure title "$seconds"
-  end_scene title
+  measure "$scene" "$seconds"
+  end_scene "$scene"
 }
+
+# The title with a gamepad connected and idle: the pointer thread reads it every 4 ms.
+scene_title_pad() { scene_title title_pad THORNVALE_VIRTUAL_PAD=1; }
 
 scene_busy() {  # [scene fullscreen]
   local scene=${1:-busy}
@@ -170,7 +177,7 @@ full_screen_scenes() {
   run_floor floorfull2 fullscreen
 }
 
-scenes=${BENCH_SCENES:-title busy walk full}
+scenes=${BENCH_SCENES:-title title_pad busy walk full}
 run_floor floor1 || exit 1
 for scene in $scenes; do [ "$scene" = full ] || "scene_$scene" || exit 1; done
 run_floor floor2 || exit 1

@@ -9,8 +9,8 @@ import sys
 # scene: (game CPU ratio, total CPU ratio, peak RSS ratio) at most, to its floor's, and
 # the longest main-thread pass in ms. At full screen only the memory has a budget: the
 # twice-size pictures may cost up to twice what the floor's enlarged window does.
-BUDGETS = {"title": (1.0, 1.5, 1.5, 34.0), "busy": (1.3, 2.5, 1.5, 34.0), "walk": (None, None, 1.5, 34.0),
-           "full": (None, None, 2.0, None)}
+BUDGETS = {"title": (1.0, 1.5, 1.5, 34.0), "title_pad": (1.0, 1.5, 1.5, 34.0), "busy": (1.3, 2.5, 1.5, 34.0),
+           "walk": (None, None, 1.5, 34.0), "full": (None, None, 2.0, None)}
 FLOORS = {"full": ("floorfull1", "floorfull2")}  # the floor of the same size; else floor1, floor2
 LAUNCH_S = 0.9
 
@@ -52,7 +52,7 @@ def main():
     print_floor(results, ("floor1", "floor2"))
     if os.path.exists(os.path.join(results, "floorfull1.json")):
         print_floor(results, FLOORS["full"])
-    print(f"{'scene':6} {'game %':>7} {'render %':>9} {'total %':>8} {'game x':>7} {'total x':>8} "
+    print(f"{'scene':9} {'game %':>7} {'render %':>9} {'total %':>8} {'game x':>7} {'total x':>8} "
           f"{'RSS MB':>7} {'RSS x':>6} {'longest pass ms':>16} {'X server %':>11}")
     broken = []
     for scene, (game_limit, total_limit, rss_limit, pass_limit) in BUDGETS.items():
@@ -64,7 +64,7 @@ def main():
         steps = read(results, scene + ".steps").split()
         longest = float(steps[5]) if len(steps) > 5 else float("inf")  # no figure: a broken run
         first = float(steps[1]) if len(steps) > 1 else float("inf")
-        print(f"{scene:6} {r['game']:7.1f} {r['render']:9.1f} {r['total']:8.1f} {game_x:7.2f} {total_x:8.2f} "
+        print(f"{scene:9} {r['game']:7.1f} {r['render']:9.1f} {r['total']:8.1f} {game_x:7.2f} {total_x:8.2f} "
               f"{r['rss_mb']:7.0f} {rss_x:6.2f} {longest:16.2f} {r['xserver']:11.1f}")
         print("       threads: " + ", ".join(f"{k} {v}" for k, v in r["threads"].items()))
         print(f"       longest pass since loading, the scene's set-up included: {first:.2f} ms")

@@ -89,13 +89,13 @@ numeric seed. It cuts wood, mines ore, catches fish, lights fires, cooks and
 smiths better tools, and researches all 21 kinds of item to complete its
 mission. The fastest finishing times go into a table of high scores.
 
-Played with mouse and keyboard or on a touch screen, in a window of any size
-or full screen.")
+Played with mouse and keyboard, on a touch screen or with a gamepad, in a
+window of any size or full screen.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${THORNVALE_WEB_ADDRESS})
-# dpkg-shlibdeps appends the libraries' packages (libcurl4 and SFML among them) to the fonts'.
+# dpkg-shlibdeps appends the libraries' packages (libcurl4, SFML and SDL2 for game controllers among them) to the fonts'.
 string(REPLACE ";" ", " CPACK_DEBIAN_PACKAGE_DEPENDS "${FONT_PACKAGES}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Play reports to an HTTPS server check it against the system's certificates.

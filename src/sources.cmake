@@ -6,6 +6,7 @@ set(THORNVALE_CORE_SOURCES
   src/engine/cheats.cpp
   src/engine/clock.cpp
   src/engine/cover.cpp
+  src/engine/gamepad.cpp
   src/engine/hooks.cpp
   src/engine/hover.cpp
   src/engine/input.cpp
@@ -13,6 +14,8 @@ set(THORNVALE_CORE_SOURCES
   src/engine/letterbox.cpp
   src/engine/metrics.cpp
   src/engine/metrics_http.cpp
+  src/engine/one_copy.cpp
+  src/engine/pad_pointer.cpp
   src/engine/pause.cpp
   src/engine/platform.cpp
   src/engine/pointer_x11.cpp
@@ -46,6 +49,7 @@ set(THORNVALE_CORE_SOURCES
   src/activities/mining.cpp
   src/activities/smithing.cpp
   src/activities/woodcutting.cpp
+  src/frontend/game_reset.cpp
   src/frontend/high_scores.cpp
   src/frontend/input_chooser.cpp
   src/frontend/load_screen.cpp
@@ -55,6 +59,7 @@ set(THORNVALE_CORE_SOURCES
   src/frontend/new_game.cpp
   src/frontend/new_game_form.cpp
   src/frontend/onscreen_keys.cpp
+  src/frontend/rumble_switch.cpp
   src/frontend/save_game.cpp
   src/frontend/save_list.cpp
   src/frontend/save_values.cpp
@@ -62,6 +67,7 @@ set(THORNVALE_CORE_SOURCES
   src/frontend/title_screen.cpp
   src/tutorial/lesson_rules.cpp
   src/tutorial/lesson_steps.cpp
+  src/tutorial/step_table.cpp
   src/tutorial/tutorial.cpp
   src/tutorial/tutorial_file.cpp
   src/tutorial/tutorial_resume.cpp
@@ -73,5 +79,6 @@ set(THORNVALE_CORE_SOURCES
   src/game/game_end.cpp
   src/game/game_screen.cpp
   src/game/game_window.cpp
+  src/game/pad_controls.cpp
   src/game/wiring.cpp
 )

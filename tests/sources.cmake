@@ -10,6 +10,7 @@ include(tests/game/sources.cmake)
 set(THORNVALE_TEST_SOURCES
   tests/support/harness.cpp
   tests/support/game_process.cpp
+  tests/support/scripted_pad.cpp
   tests/assets/assets_test.cpp
   tests/inventory/hud_test.cpp
   ${ENGINE_TEST_SOURCES}

@@ -8,7 +8,7 @@ BUILD_DIR=${BUILD_DIR:-$THORNVALE_ROOT/build}
 
 PACKAGES=(
   g++ cmake make pkg-config python3
-  libsfml-dev libx11-dev libcurl4-openssl-dev libgl1-mesa-dri libgtest-dev
+  libsfml-dev libx11-dev libcurl4-openssl-dev libsdl2-dev libsdl2-2.0-0 libgl1-mesa-dri libgtest-dev
   librsvg2-bin sox libsox-fmt-all fluidsynth fluid-soundfont-gm vorbis-tools
   fonts-comfortaa fonts-sil-andika
   xvfb x11-utils xdotool python3-xlib

@@ -84,7 +84,7 @@ void drawMenuTooltips() {
         for (int i = 0; i < 3; i++) {
             if (!pointerInRect(iconX[i], rowY[r], 50, 50)) continue;
             int item = i == 0 ? r : i == 1 ? r + 6 : r + 9;
-            if (hoverShows(10 * r + i)) drawTooltipBox(itemName(item), true, menuTooltipAlpha);
+            if (hoverShows(firePitHoverIds.id(3 * (r - 1) + i))) drawTooltipBox(itemName(item), true, menuTooltipAlpha);
             return;
         }
     }

@@ -4,6 +4,7 @@
 #include "activities/gathering.h"
 #include "engine/app_state.h"
 #include "engine/catalogue.h"
+#include "engine/gamepad.h"
 #include "engine/input.h"
 #include "engine/pause.h"
 #include "engine/platform.h"
@@ -79,6 +80,7 @@ void catchOrLose() {
     double& progress = interaction.ActivityProgress;
     if (pointerOnRipples()) {
         progress += gainInLesson(interaction.selectedKind, catchGain(interaction.ToolAdvantage));
+        if (progress >= activityDone && !interaction.itemGranted) rumblePad(Rumble::Catch);
         if (progress >= activityDone) finishGathering();
     } else if (progress > 0 && !interaction.closeScheduled) {
         progress -= progress / 200;

@@ -4,6 +4,7 @@
 #include "activities/gathering.h"
 #include "engine/app_state.h"
 #include "engine/catalogue.h"
+#include "engine/gamepad.h"
 #include "engine/input.h"
 #include "engine/pause.h"
 #include "engine/random.h"
@@ -83,6 +84,7 @@ void onRockPress() {
     if (!rockOpen() || !pointerOnCircle()) return;
     setSoundPitch("pickaxe hit", (randomBetween(0, 4) + 10) / 10.0);
     playSound("pickaxe hit", true);
+    rumblePad(Rumble::PickaxeHit);
     int r = randomBetween(0, 100);
     mining.hitsSinceOpen += 1;
     // The tutorial's bronze rock moves its circle less often and gives a fixed amount.

@@ -33,7 +33,6 @@ namespace {
 constexpr int menuBoxCount = 12;
 constexpr int firstToolBox = 3;
 constexpr int menuBoxWidth = 55, menuBoxHeight = 56;
-constexpr int smithingHoverBase = 200;  // hover id of box k; apart from the bag's 0..11
 const sf::Color highlight(225, 170, 0);
 
 int menuBoxX(int k) { return 550 + 75 * (k % 3); }
@@ -59,16 +58,12 @@ constexpr int snapDistance = 25;       // a piece let go closer than this to hom
 constexpr int emberEdgeX = 410;        // left of this a piece lies in the embers, half size
 constexpr int returnGlow = 250;        // the flash of a piece sent back to the embers
 
-struct Place {
-    int x, y;  // px
-};
-
-constexpr Place startingPlaces[pieceCount] = {
+constexpr PiecePlace startingPlaces[pieceCount] = {
     {241, 239}, {303, 243}, {368, 236}, {279, 295}, {224, 318}, {339, 309}, {398, 294}, {379, 346},
     {280, 355}, {219, 373}, {274, 392}, {331, 391}, {405, 398}, {373, 437}, {319, 449}, {364, 489},
 };
 
-Place cellCentre(int cell) { return {498 + 75 * (cell % 4), 228 + 75 * (cell / 4)}; }
+PiecePlace cellCentre(int cell) { return {498 + 75 * (cell % 4), 228 + 75 * (cell / 4)}; }
 
 int firstImageOf(int tool) { return 16 * (tool - BronzeHatchet); }
 std::string pieceTexture(const SmithingPiece& p) { return "tool " + std::to_string(p.image); }
@@ -173,10 +168,10 @@ void drawMenuHover() {
     // Leaving the table forgets the box, so coming back to it waits afresh.
     int k = menuBoxUnderPointer(0);
     if (k < 0) {
-        if (pointerInRectInt(625, 340, 210, 240)) hoverShows(-1);
+        if (pointerInRectInt(625, 340, 210, 240)) hoverShows(noHover);
         return;
     }
-    if (hoverShows(smithingHoverBase + k)) drawTooltipBox(itemName(menuBoxItem(k)), true, menuTooltipAlpha);
+    if (hoverShows(smithingHoverIds.id(k))) drawTooltipBox(itemName(menuBoxItem(k)), true, menuTooltipAlpha);
 }
 
 void drawMenu() {
@@ -197,7 +192,7 @@ void sendBackToEmbers(SmithingPiece& p) {
 void snapIntoPlace(SmithingPiece& p) {
     setSoundPitch("smithing sizzle", (8 + randomBelow(3)) / 10.0);
     playSound("smithing sizzle", true);
-    Place home = cellCentre(p.image % 16);
+    PiecePlace home = pieceHome(p);
     p.x = home.x;
     p.y = home.y;
     interaction.ActivityProgress += 1;
@@ -222,7 +217,7 @@ void followPointer(SmithingPiece& p) {
 void letGo(SmithingPiece& p) {
     smithing.draggedPiece = -1;
     if (p.x < 200 || p.y < 200 || p.y > 530) sendBackToEmbers(p);
-    Place home = cellCentre(p.image % 16);
+    PiecePlace home = pieceHome(p);
     double dx = p.x - home.x, dy = p.y - home.y;
     if (static_cast<int>(std::sqrt(dx * dx + dy * dy)) < snapDistance) snapIntoPlace(p);
 }
@@ -262,6 +257,8 @@ bool anvilOpen() {
 }
 
 }  // namespace
+
+PiecePlace pieceHome(const SmithingPiece& piece) { return cellCentre(piece.image % 16); }
 
 void openAnvil() {
     smithing.menuShowing = true;

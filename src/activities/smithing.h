@@ -22,6 +22,11 @@ struct SmithingState {
 
 extern SmithingState smithing;
 
+struct PiecePlace {
+    int32_t x = 0, y = 0;  // px
+};
+
 void openAnvil();     // the window opens on an anvil: the menu, ore availability from the bag
 void drawSmithing();  // one step of an open anvil window: the menu or the puzzle
 void onAnvilPress();  // a press while an anvil's window is open: a menu choice or a piece grab
+PiecePlace pieceHome(const SmithingPiece& piece);  // the centre of the grid cell the piece belongs in

@@ -3,6 +3,7 @@
 
 #include "activities/gathering.h"
 #include "engine/app_state.h"
+#include "engine/gamepad.h"
 #include "engine/input.h"
 #include "engine/random.h"
 #include "engine/sound.h"
@@ -42,6 +43,7 @@ bool strokeIsChop() {
 void chop() {
     setSoundPitch("tree chop", randomBetween(1, 2));
     playSound("tree chop", true);
+    rumblePad(Rumble::Chop);
     // In the tutorial every chop counts the same, whatever the tool.
     interaction.ActivityProgress += gainInLesson(interaction.selectedKind, chopGain(interaction.ToolAdvantage));
     if (interaction.ActivityProgress >= activityDone) finishGathering();

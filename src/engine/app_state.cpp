@@ -9,21 +9,19 @@ void resetAppState() {
     app.loadProgress = 0;
     app.loadTotal = startupLoadUnits;
     app.loadShown = 0;
-    app.inGame = false;
-    app.inTutorial = false;
+    app.screen = GameScreen::Title;
     app.audioReady = false;
     app.windowFocused = false;
     app.loadersRunning = 0;
     app.lastTickMs = 0;
     for (CloudState& c : app.clouds) c = CloudState{};
-    clearMenuFlags();
-    app.showTitle = true;
 }
 
-void clearMenuFlags() {
-    app.showInputChooser = app.showSettings = app.showTitle = app.showMainMenu = false;
-    app.showNameEntry = app.showSeedChoice = app.showSeedEntry = app.showLoadList = false;
-}
+void changeScreen(GameScreen next) { app.screen = next; }
+
+bool showing(GameScreen screen) { return app.screen == screen; }
+
+bool playing() { return showing(GameScreen::Game) || showing(GameScreen::Tutorial); }
 
 void raiseLoadingScreen(int total) {
     app.loadProgress = 0;

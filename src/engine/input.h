@@ -17,8 +17,6 @@ struct PointerState {
 
 extern PointerState pointer;
 extern std::atomic<bool> touchMode;  // InputMode is Touch
-extern bool tapPending;              // touch: the click being handled may still become a walk order
-extern int32_t lastInputCode;        // last typed character; 3 after a key while A is held, 4 while D
 
 
 // The pointer thread: polls in bursts of five reads between 1 ms sleeps and queues
@@ -26,10 +24,16 @@ extern int32_t lastInputCode;        // last typed character; 3 after a key whil
 void pointerThread();
 bool pointerThreadRunning();      // until the thread has seen quitRequested and ended
 void pollPointerOnce();           // one read of the pointer and buttons (tests call it directly)
+void pollPadOnce();               // one read of the pad: its pointer moves, its presses are noted
 void refreshPointerSnapshot();    // main thread, start of every pass
 int runQueuedClicks();            // main thread: dispatch every queued click, in order
 void waitForClick(int ms);        // main thread: sleep up to ms, less if a click is queued
 void resetInput();                // tests boot the program repeatedly
+
+// The pad's side of the pointer (main thread).
+void warpPadPointer(int x, int y);   // the D-pad jumped the pad's pointer to a button
+void setLeftStickPoints(bool points);// a window, page or menu is open: the left stick points, not walks
+int padWalkDirection();              // the pad's D-pad or left stick: -1 left, 1 right, 0 still
 
 bool pointerInRect(int cx, int cy, float w, float h);
 bool pointerInRectInt(int cx, int cy, int w, int h);

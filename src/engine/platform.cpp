@@ -15,6 +15,11 @@ std::atomic<bool> scripted{false};
 ScriptedInput script;
 
 bool cursorShown = true;  // the visibility the game last asked for, kept over a new window
+bool padPointerShown = false;  // the pad is in use: the mouse's cursor makes way for its pointer
+
+void showCursorAsWished() {
+    if (window) window->setMouseCursorVisible(cursorShown && !padPointerShown);
+}
 
 // What the pointer thread needs to turn window pixels into view coordinates,
 // copied by the main thread whenever the window or its size changes.
@@ -36,7 +41,7 @@ void bindWindow(sf::RenderWindow* w) {
     window = w;
     target = w;
     scripted = false;
-    window->setMouseCursorVisible(cursorShown);
+    showCursorAsWished();
     publishViewMapping();
 }
 
@@ -93,7 +98,15 @@ void platformSetCursorVisible(bool visible) {
         return;
     }
     cursorShown = visible;
-    if (window) window->setMouseCursorVisible(visible);
+    showCursorAsWished();
+}
+
+bool platformCursorVisible() { return scripted ? script.cursorVisible : cursorShown; }
+
+void platformHideCursorForPad(bool hide) {
+    if (hide == padPointerShown) return;
+    padPointerShown = hide;
+    showCursorAsWished();
 }
 
 void platformCloseWindow() {

@@ -35,6 +35,8 @@ sf::RenderTarget& drawTarget();              // where every screen draws
 bool platformReadPointer(PointerReading& out); // pointer thread; false without a window
 bool platformKey(sf::Keyboard::Key key);
 bool platformHasFocus();
-void platformSetCursorVisible(bool visible);
+void platformSetCursorVisible(bool visible);  // the game's wish (fishing hides it over the pond)
+bool platformCursorVisible();                 // that wish, as last given
+void platformHideCursorForPad(bool hide);     // the pad's pointer is drawn instead of the mouse's
 void platformCloseWindow();
 void requestQuit();   // the window closes and the program ends, as by the window's close button

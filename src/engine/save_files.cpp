@@ -65,12 +65,19 @@ void noteOutcome(const std::string& name, const std::string& data, int error) {
     progressFailing = !pendingWrites.empty();
 }
 
+// The temporary file is always a new one: a leftover (from a crash, or planted as a link
+// to a file elsewhere) is removed first, and the open refuses anything already there.
+int createFreshFile(const std::string& path) {
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) return -1;  // errno says why
+    errno = 0;
+    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+}
+
 // Under the lock: write the temporary file, sync it, rename it over the old one.
 int replaceLocked(const std::string& name, const std::string& data) {
-    errno = 0;
     ensureSavesFolder();
     std::string target = pathOf(name), temporary = target + ".tmp";
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    int fd = createFreshFile(temporary);
     if (fd < 0) return lastError();
     int error = writeAll(fd, data) && ::fsync(fd) == 0 ? 0 : lastError();
     if (::close(fd) != 0 && error == 0) error = lastError();
@@ -115,7 +122,7 @@ std::optional<std::vector<std::string>> readLocked(const std::string& name) {
 // a power cut is closed first, so the new one never runs into it.
 int appendLocked(const std::string& name, const std::string& line) {
     errno = 0;
-    int fd = ::open(pathOf(name).c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    int fd = ::open(pathOf(name).c_str(), O_RDWR | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0) return lastError();
     char last = '\n';
     off_t size = ::lseek(fd, 0, SEEK_END);

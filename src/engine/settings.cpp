@@ -25,8 +25,7 @@ void loadSettings() {
         writeSettings();
     }
     if (settings.InputChoice == -1 || settings.AskInputAtStart == 1) {
-        app.showInputChooser = true;
-        app.showTitle = false;
+        changeScreen(GameScreen::InputChooser);
         touchMode = false;
     }
 }

@@ -68,8 +68,7 @@ void clickInputChooser() {
         settings.AskInputAtStart = 0;
     } else if (pointerInRect(500, 350, 180, 40)) {
         if (settings.InputChoice == -1) return;  // the chooser cannot be left without a method
-        app.showInputChooser = false;
-        app.showTitle = true;
+        changeScreen(GameScreen::Title);
         if (settings.AskInputAtStart == -1) settings.AskInputAtStart = 1;
         if (settings.InputChoice == 1) touchMode = true;
         writeSettings();

@@ -1,12 +1,13 @@
 // load_screen.h -- the rows of the load list
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
 struct LoadRow {
     std::string id;        // save number, names saves/<id>.kv
-    std::string name;      // line 1 of the save
-    std::string progress;  // line 2 and "%"
+    std::string name;      // line 1 of the save, cut to the row when longer than a name can be
+    std::string progress;  // line 2 (cut the same way) and "%"
     std::string seed;      // line 3 with the locale's digit grouping
 };
 
@@ -14,6 +15,8 @@ struct LoadRows {
     std::vector<LoadRow> rows;  // one per listed game whose file reads, in list order
     int selectedRow = -1;       // touch: the row tapped once
     int scroll = 0;             // first row shown
+    int armedRow = -1;          // the row whose red X was pressed once: the next press deletes
+    int32_t armedAtMs = 0;      // nowMs of that first press
 };
 
 extern LoadRows loadRows;

@@ -3,6 +3,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/input.h"
+#include "engine/pad_pointer.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
 
@@ -14,11 +15,13 @@ void frameButton(int cx, int cy, float w, float h, sf::Color colour) {
 }
 
 void drawNavButton(int cx, int cy, float w, float h) {
+    addPadTarget(cx, cy);
     if (touchMode) frameButton(cx, cy, w, h, menuBlack);
     else if (pointerInRect(cx, cy, w, h)) frameButton(cx, cy, w, h, hoverYellow);
 }
 
 void drawChoiceButton(int cx, int cy, float w, float h, bool selected, bool hoverInTouch) {
+    addPadTarget(cx, cy);
     if (selected) {
         currentFillColour = selectedGrey;
         fillRectCentredF(cx, cy, w, h);
@@ -35,6 +38,7 @@ const sf::Color tickColour(243, 229, 192, 255);  // parchment on the grey of a c
 }  // namespace
 
 void drawCheckbox(int x, int y, bool ticked, const std::string& text, bool hoverInTouch) {
+    addPadTarget(x, y);
     if (ticked) {
         currentFillColour = selectedGrey;
         fillRectCentred(x, y, checkboxSize, checkboxSize);

@@ -14,40 +14,40 @@
 namespace {
 constexpr int32_t menuDebounceMs = 200;  // a press this soon after the last one is ignored
 
-struct Screen {
-    bool AppState::*flag;
+struct MenuScreen {
+    GameScreen screen;
     void (*draw)();
     void (*click)();
 };
 
-// In the order the flags are tested: the first one set is the screen shown.
-const Screen screens[] = {
-    {&AppState::showInputChooser, drawInputChooser, clickInputChooser},
-    {&AppState::showSettings, drawSettingsScreen, clickSettingsScreen},
-    {&AppState::showTitle, drawTitleScreen, clickTitleScreen},
-    {&AppState::showMainMenu, drawMainMenu, clickMainMenu},
-    {&AppState::showNameEntry, drawNameEntry, clickNameEntry},
-    {&AppState::showSeedChoice, drawSeedChoice, clickSeedChoice},
-    {&AppState::showSeedEntry, drawSeedEntry, clickSeedEntry},
-    {&AppState::showLoadList, drawLoadList, clickLoadList},
+const MenuScreen menuScreens[] = {
+    {GameScreen::InputChooser, drawInputChooser, clickInputChooser},
+    {GameScreen::Settings, drawSettingsScreen, clickSettingsScreen},
+    {GameScreen::Title, drawTitleScreen, clickTitleScreen},
+    {GameScreen::MainMenu, drawMainMenu, clickMainMenu},
+    {GameScreen::NameEntry, drawNameEntry, clickNameEntry},
+    {GameScreen::SeedChoice, drawSeedChoice, clickSeedChoice},
+    {GameScreen::SeedEntry, drawSeedEntry, clickSeedEntry},
+    {GameScreen::LoadList, drawLoadList, clickLoadList},
 };
 
-const Screen* shownScreen() {
-    for (const Screen& screen : screens)
-        if (app.*screen.flag) return &screen;
+// The menu screen that shows, or null during a game or the tutorial.
+const MenuScreen* shownScreen() {
+    for (const MenuScreen& menu : menuScreens)
+        if (showing(menu.screen)) return &menu;
     return nullptr;
 }
 }  // namespace
 
 void drawMenuScreens() {
-    if (const Screen* screen = shownScreen()) screen->draw();
-    if (!app.inGame && !app.inTutorial) drawSaveNotice();  // the game's HUD shows its own
+    if (const MenuScreen* screen = shownScreen()) screen->draw();
+    if (!playing()) drawSaveNotice();  // the game's HUD shows its own
 }
 
 void onMenuClick() {
     if (nowMs() - menuState.lastMenuClick <= menuDebounceMs) return;
-    if (!app.inGame && !app.inTutorial) menuState.lastMenuClick = nowMs();
-    if (const Screen* screen = shownScreen()) screen->click();
+    if (!playing()) menuState.lastMenuClick = nowMs();
+    if (const MenuScreen* screen = shownScreen()) screen->click();
 }
 
 void resetMenuState() { menuState = MenuState{}; }

@@ -16,7 +16,7 @@
 
 namespace {
 
-int touchOffset() { return touchMode ? -150 : 0; }  // room for the on-screen keys
+int touchOffset() { return onscreenKeysShown() ? -150 : 0; }  // room for the on-screen keys
 
 bool isNameCharacter(uint32_t c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ';
@@ -26,8 +26,6 @@ void startGameWithSeed(int64_t seed, bool withLoadingScreen) {
     playClick();
     if (withLoadingScreen) raiseLoadingScreen(newGameLoadUnits);
     session.SaveName = newGameForm.name;
-    app.showSeedChoice = false;
-    app.showSeedEntry = false;
     startNewGame(seed);
 }
 
@@ -38,7 +36,7 @@ void drawCaret(int x, int y) {
 }  // namespace
 
 void beginNameEntry() {
-    app.showNameEntry = true;
+    changeScreen(GameScreen::NameEntry);
     newGameForm.name.clear();
     newGameForm.nameStarted = false;
     menuState.shiftOn = false;
@@ -55,8 +53,8 @@ void typeSeedCharacter(uint32_t c) {
 }
 
 void confirmTypedEntry() {
-    if (app.showNameEntry) submitName();
-    else if (app.showSeedEntry) startGameWithSeed(typedSeed(), false);
+    if (showing(GameScreen::NameEntry)) submitName();
+    else if (showing(GameScreen::SeedEntry)) startGameWithSeed(typedSeed(), false);
 }
 
 void drawNameEntry() {
@@ -71,7 +69,7 @@ void drawNameEntry() {
     drawNavButton(500, 370 + off, 200, 40);
     menuText("Continue", 500, 355 + off, 25);
     drawBackButton();
-    if (touchMode) drawOnscreenKeyboard();
+    if (onscreenKeysShown()) drawOnscreenKeyboard();
 }
 
 void clickNameEntry() {
@@ -81,9 +79,8 @@ void clickNameEntry() {
         else playClick();  // heard even when there is no name to go on with
     } else if (backButtonHit()) {
         playBack();
-        app.showNameEntry = false;
-        app.showMainMenu = true;
-    } else if (touchMode) {
+        changeScreen(GameScreen::MainMenu);
+    } else if (onscreenKeysShown()) {
         pressOnscreenKeyboard();
     }
 }
@@ -104,13 +101,11 @@ void clickSeedChoice() {
         startGameWithSeed(-1, true);
     } else if (pointerInRect(500, 325, 200, 40)) {
         playClick();
-        app.showSeedChoice = false;
-        app.showSeedEntry = true;
+        changeScreen(GameScreen::SeedEntry);
         newGameForm.seedText.clear();
     } else if (backButtonHit()) {
         playBack();
-        app.showSeedChoice = false;
-        app.showNameEntry = true;
+        changeScreen(GameScreen::NameEntry);
     }
 }
 
@@ -125,7 +120,7 @@ void drawSeedEntry() {
     drawNavButton(500, 370 + off, 200, 40);
     menuText("Start", 500, 355 + off, 25);
     drawBackButton();
-    if (touchMode) drawOnscreenNumberPad();
+    if (onscreenKeysShown()) drawOnscreenNumberPad();
 }
 
 void clickSeedEntry() {
@@ -134,9 +129,8 @@ void clickSeedEntry() {
         startGameWithSeed(typedSeed(), true);
     } else if (backButtonHit()) {
         playBack();
-        app.showSeedEntry = false;
-        app.showSeedChoice = true;
-    } else if (touchMode) {
+        changeScreen(GameScreen::SeedChoice);
+    } else if (onscreenKeysShown()) {
         pressOnscreenNumberPad();
     }
 }

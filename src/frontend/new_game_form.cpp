@@ -10,8 +10,7 @@ namespace {
 
 void continueToSeedChoice() {
     playClick();
-    app.showNameEntry = false;
-    app.showSeedChoice = true;
+    changeScreen(GameScreen::SeedChoice);
 }
 
 }  // namespace

@@ -2,12 +2,15 @@
 #include "frontend/onscreen_keys.h"
 
 #include "engine/catalogue.h"
+#include "engine/gamepad.h"
 #include "engine/input.h"
+#include "engine/pad_pointer.h"
 #include "frontend/menu_state.h"
 #include "frontend/menu_widgets.h"
 #include "frontend/new_game_form.h"
 
 #include <cctype>
+#include <initializer_list>
 
 namespace {
 
@@ -20,6 +23,15 @@ constexpr KeyRow keyboardRows[4] = {
     {"1234567890", 225, 300}, {"qwertyuiop", 250, 350}, {"asdfghjkl", 263, 400}, {"zxcvbnm", 288, 450}};
 
 constexpr int keySize = 47;
+
+struct WideKey {
+    int x, y, width;  // centre and width; keySize high
+};
+
+constexpr WideKey backspaceKey{750, 300, 100}, enterKey{743, 400, 112}, shiftKey{668, 450, 112},
+                  spaceKey{462, 500, 300}, eraseDigitKey{625, 325, 100};
+
+bool pressedWide(const WideKey& key) { return pointerInRect(key.x, key.y, key.width, keySize); }
 
 struct PadKey {
     char digit;
@@ -49,23 +61,28 @@ void typeKey(char key) {
 
 }  // namespace
 
+bool onscreenKeysShown() { return touchMode || padInUse; }
+
 void drawOnscreenKeyboard() {
     drawSprite("keyboard", 500, 400);
-    if (menuState.shiftOn) frameButton(668, 450, 110, 46, hoverYellow);
+    if (menuState.shiftOn) frameButton(shiftKey.x, shiftKey.y, 110, 46, hoverYellow);
+    for (const KeyRow& row : keyboardRows)
+        for (int i = 0; row.keys[i]; i++) addPadTarget(row.firstX + 50 * i, row.y);
+    for (const WideKey& key : {backspaceKey, enterKey, shiftKey, spaceKey}) addPadTarget(key.x, key.y);
 }
 
 void pressOnscreenKeyboard() {
     bool hasName = !newGameForm.name.empty();
     if (char key = keyboardKeyUnderPointer()) {
         typeKey(key);
-    } else if (pointerInRect(750, 300, 100, keySize)) {
+    } else if (pressedWide(backspaceKey)) {
         if (hasName) { playClick(); eraseNameCharacter(); }
-    } else if (pointerInRect(743, 400, 112, keySize)) {
+    } else if (pressedWide(enterKey)) {
         if (hasName) { playClick(); submitName(); }
-    } else if (pointerInRect(668, 450, 112, keySize)) {
+    } else if (pressedWide(shiftKey)) {
         playClick();
         menuState.shiftOn = !menuState.shiftOn;
-    } else if (pointerInRect(462, 500, 300, keySize)) {
+    } else if (pressedWide(spaceKey)) {
         if (hasName && newGameForm.name.size() < maxNameLength) {
             playClick();
             appendNameCharacter(' ');
@@ -73,7 +90,11 @@ void pressOnscreenKeyboard() {
     }
 }
 
-void drawOnscreenNumberPad() { drawSprite("number pad", 550, 400); }
+void drawOnscreenNumberPad() {
+    drawSprite("number pad", 550, 400);
+    for (const PadKey& key : padKeys) addPadTarget(key.x, key.y);
+    addPadTarget(eraseDigitKey.x, eraseDigitKey.y);
+}
 
 void pressOnscreenNumberPad() {
     for (const PadKey& key : padKeys) {
@@ -81,7 +102,7 @@ void pressOnscreenNumberPad() {
         if (appendSeedDigit(key.digit)) playClick();
         return;
     }
-    if (pointerInRect(625, 325, 100, keySize) && !newGameForm.seedText.empty()) {
+    if (pressedWide(eraseDigitKey) && !newGameForm.seedText.empty()) {
         playClick();
         eraseSeedDigit();
     }

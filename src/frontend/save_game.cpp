@@ -1,20 +1,16 @@
 // save_game.cpp -- the 53-line save file: writing it whole, reading it back safely
 #include "frontend/save_game.h"
 
-#include "activities/interaction.h"
 #include "engine/app_state.h"
 #include "engine/clock.h"
 #include "engine/metrics.h"
 #include "engine/save_files.h"
+#include "frontend/game_reset.h"
 #include "frontend/save_list.h"
 #include "frontend/save_values.h"
 #include "inventory/checklist.h"
-#include "inventory/help_page.h"
-#include "inventory/hud.h"
-#include "inventory/inventory.h"
 #include "world/game_session.h"
 #include "world/generator.h"
-#include "world/mission_end.h"
 #include "world/player.h"
 
 #include <algorithm>
@@ -23,23 +19,13 @@
 
 namespace {
 
-// A new game or a load: no ending under way, every window and side page closed.
-void resetGameScreens() {
-    gameEnd.endStage = 0;
-    resetInteraction();
-    resetInventoryPanel();
-    resetChecklistPage();
-    resetHelpPage();
-}
-
 void resetSessionForNewGame() {
     std::string name = session.SaveName;
-    session = GameSession{};
+    resetGameState();
     session.SaveName = name;
     const int startingTools[3] = {13, 16, 19};  // one bronze tool of each family
     for (int slot = 0; slot < 3; slot++) session.Inventory[slot] = startingTools[slot];
     prepareNewGamePlayer();
-    resetGameScreens();
 }
 
 
@@ -60,6 +46,7 @@ std::optional<ParsedSave> parseSave(std::vector<std::string> lines) {
     addLoadProgress();
     for (int line = 2; line <= 52; line++) {
         std::optional<int> value = parseInt(lines[line - 1]);
+        if (value && line == dayClockLine && *value >= dayClockEnd) value = 0;
         if (!value || !saveLineRange(line).holds(*value)) return std::nullopt;
         parsed.values[line - 2] = *value;
         addLoadProgress();
@@ -91,27 +78,22 @@ void applySave(const ParsedSave& p) {
     s.clocks.rainClock = p.rainClock;
 }
 
-// Everything the file does not hold goes back to rest.
+// What the file does not hold starts from the reset game state: the wisp stands,
+// in control, and its time and the clocks count from now.
 void restAfterLoad() {
     PlayerState& player = session.player;
     player.playerY = standingY;
     player.controlEnabled = true;
-    player.arrivalBeam = false;
-    player.inTransition = false;
     player.nextAreaChosen = true;
-    player.moveLeftHeld = player.moveRightHeld = false;
-    player.touchTargetX = 0;
     player.playTimerReference = nowMs();
     session.clocks.clockReference = nowMs();
-    session.MissionComplete = false;
-    resetGameScreens();
     // A game saved while walking out of an area walks out again and comes back into
     // the same saved area: no new area is chosen.
-    if (player.playerX >= 980) {
+    if (player.playerX >= wispRightLimit) {
         player.inTransition = true;
         player.controlEnabled = false;
     }
-    if (player.playerX < 50) player.playerX = 50;
+    if (player.playerX < wispLeftLimit) player.playerX = wispLeftLimit;
 }
 
 void abandonLoad() {
@@ -120,23 +102,24 @@ void abandonLoad() {
 
 }  // namespace
 
-// Every value is saved as a load will take it back: the clocks cut toward zero, a day
-// that has reached its end as the new day it is about to become, a wisp left of 50
-// (past the left limit, or drifting in) at 50, and each inside the range the loader accepts.
+// The clocks are cut toward zero; a day that has reached its end is saved as the new
+// day it is about to become. Every value stays inside the range the loader accepts. The
+// wisp's x is kept as it is, 0 at the black moment of an area change: a load puts a wisp
+// left of its left limit at the limit.
 std::vector<std::string> saveLines() {
     const GameSession& s = session;
     std::vector<long long> values;  // lines 2 to 53
     values.push_back(computeOverallProgress(s.ResearchLevel));
     values.push_back(s.world.WorldSeed);
     values.push_back(static_cast<int32_t>(s.world.RunningSeed));
-    values.push_back(std::max(50, s.player.playerX));  // a load raises a lower x to 50
+    values.push_back(s.player.playerX);
     values.push_back(s.player.PlayTimer);
     for (int slot = 0; slot < 3; slot++) values.push_back(s.world.AreaContents[slot]);
     for (int slot = 0; slot < 9; slot++) values.push_back(s.Inventory[slot]);
     for (int k = 1; k <= 21; k++) values.push_back(s.ResearchLevel[k]);
     values.push_back(s.world.AreaCounter);
     for (int k = 1; k <= 11; k++) values.push_back(s.world.KindCounts[k]);
-    double day = s.clocks.dayClock >= 899 ? 0 : s.clocks.dayClock;
+    double day = s.clocks.dayClock >= dayClockEnd ? 0 : s.clocks.dayClock;
     values.push_back(static_cast<long long>(std::trunc(std::clamp(day, -1e18, 1e18))));
     values.push_back(static_cast<long long>(std::trunc(std::clamp(s.clocks.rainClock, -1e18, 1e18))));
     std::vector<std::string> lines{s.SaveName};
@@ -148,7 +131,7 @@ std::vector<std::string> saveLines() {
 // The tutorial plays on the game state but keeps its own file (saves/tS.kv).
 // Only a game that was created or loaded has a file: never a number of nobody's.
 void saveGame() {
-    if (app.inTutorial || session.SaveNumber < 1) return;
+    if (showing(GameScreen::Tutorial) || session.SaveNumber < 1) return;
     replaceSavesFile(std::to_string(session.SaveNumber) + ".kv", saveLines());
 }
 
@@ -166,12 +149,12 @@ bool loadGame(const std::string& id) {
         abandonLoad();
         return false;
     }
+    resetGameState();
     applySave(*parsed);
     session.SaveNumber = *number;
     restAfterLoad();
     moveSaveToFront(id);
-    app.showLoadList = false;
-    app.inGame = true;
+    changeScreen(GameScreen::Game);
     app.loadProgress = loadGameLoadUnits;
     return true;
 }
@@ -187,5 +170,5 @@ void startNewGame(int64_t seed) {
     addLoadProgress(10);
     saveGame();
     app.loadProgress = newGameLoadUnits;
-    app.inGame = true;
+    changeScreen(GameScreen::Game);
 }

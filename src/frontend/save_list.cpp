@@ -121,6 +121,4 @@ void tutorialCompleted() {
         writeSaveList();
     }
     deleteSave("tS");
-    app.inTutorial = false;
-    app.showTitle = true;
 }

@@ -17,4 +17,4 @@ void writeSaveList();
 int claimNewSaveNumber();               // a new game's number; the next number moves past it
 void deleteSave(const std::string& id);
 void moveSaveToFront(const std::string& id);  // the id becomes entry 1; the list is written
-void tutorialCompleted();
+void tutorialCompleted();  // a new player finished the tutorial: the first game gets its number, tS.kv goes

@@ -6,11 +6,13 @@
 #include "engine/catalogue.h"
 #include "engine/input.h"
 #include "engine/metrics.h"
+#include "engine/pad_pointer.h"
 #include "engine/settings.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
 #include "frontend/menu_state.h"
 #include "frontend/menu_widgets.h"
+#include "frontend/rumble_switch.h"
 #include "frontend/save_list.h"
 
 #include <algorithm>
@@ -18,9 +20,10 @@
 
 namespace {
 
-// The row of switches under the sliders; it has room for one more switch at x 571.
+// The row of switches under the sliders.
 constexpr int switchRowY = 390;
 constexpr int reportsBoxX = 257;
+constexpr int rumbleBoxX = 600;  // clear of the reports label
 
 struct Slider {
     HeldSlider which;
@@ -48,6 +51,7 @@ bool knobHovered(const Slider& s) {
 void drawSlider(const Slider& s) {
     sf::Color line = *s.on == 1 ? sf::Color::Black : sf::Color(255, 0, 0, 255);
     drawThickLine(350, s.y, 750, s.y, 3, line);
+    addPadTarget(knobX(s), s.y);
     bool lit = knobHovered(s) || menuState.heldSlider == s.which;
     currentFillColour = lit ? hoverYellow : menuBlack;
     drawDot(knobX(s), s.y);
@@ -57,6 +61,7 @@ void drawMuteButton(const Slider& s) {
     const char* name = *s.on == 1 ? "mute" : "muted";
     sf::Color colour = *s.on == 1 ? sf::Color::Black : sf::Color(255, 0, 0);
     if (!touchMode && pointerInRect(800, s.y, 30, 30)) colour = hoverYellow;
+    addPadTarget(800, s.y);
     tintSprite(name, colour.r, colour.g, colour.b);
     drawSprite(name, 800, s.y);
 }
@@ -128,9 +133,7 @@ void toggleReports() {
 }
 
 void confirmSettings() {
-    app.showSettings = false;
-    if (saveList.NewPlayer) app.showTitle = true;
-    else app.showMainMenu = true;
+    changeScreen(saveList.NewPlayer ? GameScreen::Title : GameScreen::MainMenu);
     if (settings.AskInputAtStart == -1) settings.AskInputAtStart = 1;
     writeSettings();
     playClick();
@@ -154,6 +157,7 @@ void drawSettingsScreen() {
     drawMuteButton(musicSlider());
     drawMuteButton(sfxSlider());
     drawCheckbox(reportsBoxX, switchRowY, reportsAgreed(), playReportsText);
+    drawRumbleSwitch(rumbleBoxX, switchRowY);
     drawChoiceButton(500, 440, 180, 40, false);
     menuText("Confirm", 500, 430, 18);
     menuText(playReportsExplained, 500, 478, 14);
@@ -168,5 +172,6 @@ void clickSettingsScreen() {
     else if (pointerInRect(800, 290, 30, 30)) toggleMusic();
     else if (pointerInRect(800, 340, 30, 30)) toggleSfx();
     else if (checkboxHit(reportsBoxX, switchRowY, playReportsText)) toggleReports();
+    else if (clickRumbleSwitch(rumbleBoxX, switchRowY)) return;
     else if (pointerInRect(500, 440, 180, 40)) confirmSettings();
 }

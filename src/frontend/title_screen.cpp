@@ -5,6 +5,7 @@
 #include "engine/catalogue.h"
 #include "engine/hooks.h"
 #include "engine/input.h"
+#include "engine/pad_pointer.h"
 #include "engine/platform.h"
 #include "engine/sound.h"
 #include "frontend/high_scores.h"
@@ -43,7 +44,7 @@ void drawPlayLetters() {
 }
 
 void enterMainMenu() {
-    app.showMainMenu = true;
+    changeScreen(GameScreen::MainMenu);
     sortHighScores();
     menuState.resetArmed = false;
 }
@@ -55,6 +56,7 @@ void drawTitleScreen() {
     drawSprite("title", 550, 150);
     drawSprite("play shadow", 550, 500);
     drawPlayLetters();
+    addPadTarget(500, 500);
     menuText("Gather, cook, smith and research all 21 items.", 500, 560, 16);
     menuText("Your progress is saved automatically.", 500, 580, 14);
     drawNavButton(75, 577, 120, 26);
@@ -68,7 +70,6 @@ void drawTitleScreen() {
 void clickTitleScreen() {
     if (pointerInRect(500, 500, 420, 115)) {
         playClick();
-        app.showTitle = false;
         if (saveList.NewPlayer) startTutorialNow();
         else enterMainMenu();
     } else if (pointerInRect(75, 577, 120, 26)) {
@@ -77,8 +78,7 @@ void clickTitleScreen() {
     } else if (saveList.NewPlayer && pointerInRect(925, 577, 120, 26)) {
         playClick();
         menuState.heldSlider = HeldSlider::None;
-        app.showSettings = true;
-        app.showTitle = false;
+        changeScreen(GameScreen::Settings);
     }
 }
 
@@ -90,8 +90,12 @@ void drawMainMenu() {
         menuText(labels[i], 500, 190 + 70 * i, 25);
     }
     drawBackButton();
-    if (menuState.resetArmed) frameButton(759, 522, 150, 26, armedRed);
-    else drawNavButton(759, 522, 150, 26);
+    if (menuState.resetArmed) {
+        frameButton(759, 522, 150, 26, armedRed);
+        addPadTarget(759, 522);
+    } else {
+        drawNavButton(759, 522, 150, 26);
+    }
     menuText(menuState.resetArmed ? "Are You Sure?" : "Reset High Scores", 760, 513, 15);
     drawHighScoreTable();
 }
@@ -99,26 +103,21 @@ void drawMainMenu() {
 void clickMainMenu() {
     if (pointerInRect(500, 205, 160, 40)) {
         playClick();
-        app.showMainMenu = false;
         beginNameEntry();
     } else if (pointerInRect(500, 275, 160, 40)) {
         playClick();
         buildLoadRows();
-        app.showMainMenu = false;
-        app.showLoadList = true;
+        changeScreen(GameScreen::LoadList);
     } else if (pointerInRect(500, 345, 160, 40)) {
         playClick();
-        app.showMainMenu = false;
         startTutorialNow();
     } else if (pointerInRect(500, 415, 160, 40)) {
         playClick();
         menuState.heldSlider = HeldSlider::None;
-        app.showMainMenu = false;
-        app.showSettings = true;
+        changeScreen(GameScreen::Settings);
     } else if (backButtonHit()) {
         playBack();
-        app.showMainMenu = false;
-        app.showTitle = true;
+        changeScreen(GameScreen::Title);
     } else if (pointerInRect(759, 522, 150, 26)) {
         if (!menuState.resetArmed) {
             playClick();

@@ -10,8 +10,10 @@ void startupLoad();           // cheats, report consent and queue, save list, hi
 void startLoaderThreads();    // raise the loading screen; pointer, texture and sound threads
 int runLoopPass();            // focus, pointer, queued clicks, then the due steps; returns runDueSteps()
 int msUntilStepDue();         // how long the loop may sleep before a step is due
-int runDueSteps();            // run every due step; returns how many ran (0: show nothing new)
 void runStep();
+// Runs the due steps (tests may pass a step of their own), at most about a second's
+// worth in one pass; returns how many ran (0: show nothing new).
+int runDueSteps(void (*step)() = runStep);
 void drawBackground();
 void followWindowFocus();     // fade sound out and in as the window loses and regains focus
 void drawLoadingScreen();

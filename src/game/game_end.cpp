@@ -193,8 +193,7 @@ void showMissionComplete() {
     if (highScores.newHighScore && v >= 320)
         label(uiFont, 28, sf::Color::White, AlignCentre, "New High Score!", 500, 395);
     if (t > 8000) {
-        app.showTitle = true;
-        app.inGame = false;
+        changeScreen(GameScreen::Title);
         gameEnd.endStage = 0;
         session.MissionComplete = false;
     }

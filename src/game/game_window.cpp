@@ -4,12 +4,14 @@
 #include "engine/asset_table.h"
 #include "engine/clock.h"
 #include "engine/letterbox.h"
+#include "engine/one_copy.h"
 #include "engine/platform.h"
 #include "engine/run_folder.h"
 #include "engine/save_files.h"
 
 #include <SFML/Window/VideoMode.hpp>
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -53,6 +55,7 @@ void createWindow(sf::RenderWindow& window, const WindowChoice& choice) {
     // between. SFML's limiter would beat against that schedule and now and then hold the
     // main thread in display() for most of a frame, with clicks and keys waiting.
     setWindowIcon(window);
+    markWindowWithProcess(window.getSystemHandle());
     letterbox(window);
     bindWindow(&window);
 }
@@ -80,8 +83,10 @@ WindowChoice loadWindowChoice() {
     auto lines = readSavesFile(windowChoiceFile);
     if (!lines || lines->size() < 3) return choice;
     auto w = parseInt((*lines)[0]), h = parseInt((*lines)[1]), full = parseInt((*lines)[2]);
-    if (!inRange(w, 100, 16384) || !inRange(h, 60, 16384) || !inRange(full, 0, 1)) return choice;
-    return WindowChoice{*w, *h, *full == 1};
+    if (!inRange(w, 1, INT32_MAX) || !inRange(h, 1, INT32_MAX) || !inRange(full, 0, 1)) return choice;
+    // The player may have dragged the window smaller than the game opens one: it opens
+    // at the smallest size then, and full screen stays as it was left.
+    return WindowChoice{std::clamp(*w, 100, 16384), std::clamp(*h, 60, 16384), *full == 1};
 }
 
 bool saveWindowChoice(const WindowChoice& choice) {

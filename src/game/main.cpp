@@ -2,8 +2,10 @@
 #include "engine/app_state.h"
 #include "engine/asset_table.h"
 #include "engine/catalogue.h"
+#include "engine/gamepad.h"
 #include "engine/input.h"
 #include "engine/metrics_http.h"
+#include "engine/one_copy.h"
 #include "engine/platform.h"
 #include "engine/run_folder.h"
 #include "engine/save_files.h"
@@ -16,6 +18,7 @@
 
 #include <SFML/Graphics.hpp>
 #include <chrono>
+#include <iostream>
 #include <thread>
 
 namespace {
@@ -45,9 +48,10 @@ void runMainLoop(sf::RenderWindow& window) {
     }
 }
 
-// Loader threads still filling the catalogues must not see them destroyed.
-void waitForLoaders() {
-    for (int wait = 0; app.loadersRunning > 0 && wait < 400; wait++)
+// Loader threads still filling the catalogues must not see them destroyed, nor the
+// pointer thread the pad it reads.
+void waitForThreads() {
+    for (int wait = 0; (app.loadersRunning > 0 || pointerThreadRunning()) && wait < 400; wait++)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
 }
 
@@ -55,18 +59,25 @@ void waitForLoaders() {
 
 int main() {
     if (!enterRunFolder()) return 1;
+    ensureSavesFolder();
+    if (!claimSavesFolder()) {
+        std::cerr << "Thornvale is already running on these saves; bringing it to the front" << std::endl;
+        showRunningCopy();
+        return 0;
+    }
     prepareMetricsHttp();  // libcurl's set-up comes before any thread starts
     installGameHooks();
     startStepTimer();
     prepareAudioOutput();
-    ensureSavesFolder();
     sf::RenderWindow window;
     openGameWindow(window);  // as the player left it: its size, or full screen
+    startGamepad();  // before the pointer thread, which reads the pad
     startupLoad();
     startLoaderThreads();
     runMainLoop(window);
     app.quitRequested = true;
-    waitForLoaders();
+    waitForThreads();
+    if (!pointerThreadRunning()) stopGamepad();
     destroySounds();
     return 0;
 }

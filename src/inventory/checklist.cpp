@@ -25,7 +25,6 @@ constexpr int pageOpenY = 215;      // page centre y when fully open
 constexpr int pageClosedY = -160;   // ... and when fully closed
 constexpr int kindCount = 21;
 constexpr int fullResearch = 100;   // percent
-constexpr int checklistHoverBase = 100;  // hover id of kind k is 100 + (k - 1)
 
 int kindColumn(int k) { return (k - 1) % 3; }
 int kindRow(int k) { return (k - 1) / 3; }
@@ -53,7 +52,7 @@ int kindUnderPointer() {
 void drawChecklistTooltip() {
     if (!pointerOverChecklistPage()) return;
     int k = kindUnderPointer();
-    if (!hoverShows(k > 0 ? checklistHoverBase + (k - 1) : -1) || k == 0) return;
+    if (!hoverShows(k > 0 ? checklistHoverIds.id(k - 1) : noHover) || k == 0) return;
     drawTooltipBox(itemName(k), true);
 }
 

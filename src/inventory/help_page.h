@@ -15,4 +15,4 @@ bool helpOpen();
 void resetHelpPage();
 
 void drawHelpPage();
-void closeHelpOnTouchOutside();  // touch: a tap outside the open page closes it
+bool closeHelpOnTouchOutside();  // touch: a tap outside the open page closes it; true: it did

@@ -25,20 +25,20 @@ struct HudButton {
     const char* icon;
     const char* tooltip;
     int hoverId;
-    int tutorialFrom;      // the tutorial step from which it is drawn and answers
+    Reveal shownAs;        // the tutorial draws it, and it answers, once this part is revealed
 };
 
 // In the order the highlight and the tooltips test them.
 constexpr HudButton buttons[4] = {
-    {35, "checklist", "Research Checklist", 50, 51},
-    {820, "help", "Help", 51, 14},
-    {890, "bag", "Inventory", 52, 8},
-    {960, "exit", "Exit to Menu", 53, 7},
+    {35, "checklist", "Research Checklist", hudHoverIds.id(0), Reveal::ChecklistButton},
+    {820, "help", "Help", hudHoverIds.id(1), Reveal::Help},
+    {890, "bag", "Inventory", hudHoverIds.id(2), Reveal::Bag},
+    {960, "exit", "Exit to Menu", hudHoverIds.id(3), Reveal::ExitButton},
 };
 
 const HudButton* buttonUnderPointer() {
     for (const HudButton& button : buttons)
-        if (lessonReached(button.tutorialFrom) && pointerInRect(button.x, 35, 54, 54)) return &button;
+        if (revealed(button.shownAs) && pointerInRect(button.x, 35, 54, 54)) return &button;
     return nullptr;
 }
 
@@ -47,7 +47,7 @@ void drawBar() {
     fillRectCentred(500, 35, 1000, 70);
     label(uiFont, 22, sf::Color::White, AlignLeft,
           "Progress: " + std::to_string(session.OverallProgress) + "%", 72, 20);
-    if (!cheats.hideTimer && lessonReached(6)) label(uiFont, 28, sf::Color(108, 189, 189), AlignCentre, hudTimeText(), 500, 15);
+    if (!cheats.hideTimer && revealed(Reveal::Timer)) label(uiFont, 28, sf::Color(108, 189, 189), AlignCentre, hudTimeText(), 500, 15);
 }
 
 // Once the mission is complete the buttons are gone; the bar stays.
@@ -59,7 +59,7 @@ void drawButtons() {
         fillRectCentred(hovered->x, 35, 60, 60);
     }
     for (const HudButton& button : buttons) {
-        if (!lessonReached(button.tutorialFrom)) continue;
+        if (!revealed(button.shownAs)) continue;
         setFill(200, 200, 200);
         fillRectCentred(button.x, 35, 54, 54);
         drawSprite(button.icon, button.x, 35);
@@ -70,7 +70,7 @@ void drawButtons() {
 void drawTooltips() {
     if (session.MissionComplete || !pointerInRect(500, 35, 1000, 70)) return;
     const HudButton* hovered = buttonUnderPointer();
-    if (!hoverShows(hovered ? hovered->hoverId : -1) || !hovered) return;
+    if (!hoverShows(hovered ? hovered->hoverId : noHover) || !hovered) return;
     drawTooltipBox(hovered->tooltip, pointer.pointerX < 200);
 }
 
@@ -88,9 +88,9 @@ std::string hudTimeText() {
 }
 
 void drawHud() {
-    if (lessonReached(8)) drawInventoryPanel();
-    if (lessonReached(52)) drawChecklistPage();
-    if (lessonReached(14)) drawHelpPage();
+    if (revealed(Reveal::Bag)) drawInventoryPanel();
+    if (revealed(Reveal::ChecklistPage)) drawChecklistPage();
+    if (revealed(Reveal::Help)) drawHelpPage();
     drawBar();
     drawButtons();
     drawTooltips();
@@ -103,16 +103,10 @@ void leaveGame() {
     stopWorldSounds();
     restorePlayerVolumes();
     for (const char* cloud : cloudNames) colourSprite(cloud, sf::Color(255, 255, 255, 255));
-    app.showMainMenu = true;
-    app.inGame = false;
+    changeScreen(GameScreen::MainMenu);
     session.player.controlEnabled = false;
     saveGameNow();
     session.clocks.rainClock = 0;  // after the save: the saved game keeps its weather
-}
-
-// A touch on the bar or on an open page is used up: touching the HUD never walks.
-void markHudTapsUsed() {
-    if (pointerOnBarOrOpenPage()) tapPending = false;
 }
 
 bool pointerOnBarOrOpenPage() {
@@ -122,18 +116,28 @@ bool pointerOnBarOrOpenPage() {
     return onBar || onChecklist || onInventory;
 }
 
-void handleGameClick() {
+void pressHelpButton() {
     if (session.MissionComplete) return;
-    if (touchMode) markHudTapsUsed();
+    for (const HudButton& button : buttons)
+        if (std::string(button.icon) == "help" && revealed(button.shownAs)) toggleHelp(false);
+}
+
+bool handleGameClick() {
+    if (session.MissionComplete) return false;
+    // A touch on the bar or on an open page is used up: touching the HUD never walks.
+    bool tapUsed = touchMode && pointerOnBarOrOpenPage();
     const HudButton* pressed = buttonUnderPointer();
     int x = pressed ? pressed->x : 0;
     if (x == 890 && !helpOpen()) toggleInventory(false);
     else if (x == 820) toggleHelp(false);
     else if (x == 35 && !helpOpen()) toggleChecklist(false);
-    else if (x == 960) return leaveGame();
+    else if (x == 960) {
+        leaveGame();
+        return tapUsed;
+    }
     bool inventoryResting = inventoryPanel.open && inventoryPanel.slideSpeed == 0;
     if (inventoryResting && !helpOpen()) beginInventoryDrag();
-    closeHelpOnTouchOutside();
+    return closeHelpOnTouchOutside() || tapUsed;
 }
 
 std::string TimerText(int s) {

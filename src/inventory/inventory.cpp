@@ -144,7 +144,7 @@ void drawInventoryTooltip() {
     int x = pointer.pointerX, y = pointer.pointerY;
     if (x < 800 || x > 999 || y < 70 || y > 329) return;
     int k = targetUnderPointer();
-    if (!hoverShows(k) || k < 0) return;
+    if (!hoverShows(k < 0 ? noHover : bagHoverIds.id(k)) || k < 0) return;
     std::string text = targetTooltip(k);
     if (text.empty()) return;
     drawTooltipBox(text, false);

@@ -1,6 +1,7 @@
 // lesson_rules.cpp -- the tutorial's answers to the questions the game rules ask
 #include "tutorial/lesson_rules.h"
 
+#include "tutorial/lesson_steps.h"
 #include "tutorial/tutorial.h"
 
 #include "world/game_session.h"
@@ -14,16 +15,22 @@ constexpr double lessonHitGain = 8.3;
 constexpr double lessonCatchGain = 1.0;  // per step on the ripples
 constexpr CircleMoves lessonCircleMoves = {10, 5};  // the bronze rock's circle moves less often
 
-int step() { return tutorial.tutorialStep; }
+// A part shows once the script has come to the step that reveals it.
+bool revealedAnswer(Reveal part) {
+    for (const StepRow& row : stepTable()) {
+        if (!stepReached(row.step)) break;
+        if (row.reveals & revealBit(part)) return true;
+    }
+    return false;
+}
 
-bool lessonReachedAnswer(int s) { return step() >= s; }
-bool mayCastLineAnswer() { return step() == 34; }
-bool mayThrowAwayAnswer() { return step() >= 56; }
+bool mayCastLineAnswer() { return step() == Step::Fish; }
+bool mayThrowAwayAnswer() { return stepReached(Step::TrashCan); }
 
-// Research is taught at step 54 with a Cooked Bass, and allowed from then on.
+// Research is taught with a Cooked Bass, and allowed from then on.
 bool mayResearchAnswer(int slot) {
-    if (step() < 54) return false;
-    return step() != 54 || session.Inventory[slot] == CookedBass;
+    if (!stepReached(Step::ResearchBass)) return false;
+    return step() != Step::ResearchBass || session.Inventory[slot] == CookedBass;
 }
 
 double fixedGainAnswer(int kind) {
@@ -52,7 +59,7 @@ bool holdsWindowAnswer() { return true; }
 
 void installTutorialRules() {
     TutorialRules& r = tutorialRules;
-    r.lessonReached = lessonReachedAnswer;
+    r.revealed = revealedAnswer;
     r.mayOpenObject = lessonMayOpenHere;
     r.mayWalkOut = lessonMayWalkOut;
     r.nextAreaReached = tutorialReachedNextArea;
@@ -66,4 +73,7 @@ void installTutorialRules() {
     r.mayChoose = mayChooseAnswer;
     r.lentToolName = lentToolNameAnswer;
     r.holdsWindow = holdsWindowAnswer;
+    r.takesTap = elderTakesTap;
+    r.takesEnter = enterMovesSpeechOn;
+    r.tapWalks = lessonTapWalks;
 }

@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -33,26 +34,21 @@ bool anyPiecePlaced() {
 
 }  // namespace
 
-int& step() { return tutorial.tutorialStep; }
+Step& step() { return tutorial.tutorialStep; }
 
-bool oneOf(int s, std::initializer_list<int> steps) {
-    return std::find(steps.begin(), steps.end(), s) != steps.end();
-}
-
-bool isWalkOutStep(int s) { return oneOf(s, {15, 24, 30, 35, 44}); }
+bool stepReached(Step s) { return step() >= s; }
 
 // Control is on while no window is on screen; a closing window hands it back itself.
 void giveControl() { session.player.controlEnabled = !interactionActive(); }
 void takeControl() { session.player.controlEnabled = false; }
 
-// Steps 21, 25 and 58 are never entered.
-void goToStep(int s) {
-    if (s == 21 || s == 25 || s == 58) s++;
+void goToStep(Step s) {
+    if (stepRow(s).neverEntered) s = nextStep(s);
     step() = s;
     tutorial.stepEntered = true;
 }
 
-void moveOn(int s) {
+void moveOn(Step s) {
     goToStep(s);
     saveTutorial();
 }
@@ -64,94 +60,81 @@ void putIfMissing(int item) {
 }
 
 // The one-time setup of a step, run in the frame it is entered.
-void enterStep(int s) {
+void enterStep(Step s) {
+    const StepRow& row = stepRow(s);
     tutorial.stepEntered = false;
     tutorial.stepStartTime = nowMs();
     std::vector<std::string> speech = elderSpeech(s, touchMode, saveList.NewPlayer);
     int characters = 0;
     for (const std::string& line : speech) characters += static_cast<int>(line.size());
     tutorial.readDelay = 16 * characters;
-    if (oneOf(s, {4, 5, 15, 16, 17, 18, 24, 26, 27, 30, 31, 32, 35, 36, 42, 44, 45})) giveControl();
-    if (oneOf(s, {6, 8, 14, 18, 27, 32, 36, 45})) setArrow(2, 30);
-    if (oneOf(s, {7, 51, 52})) setArrow(1, 20);
-    if (s == 1) tutorial.elderAlpha = 0;
-    if (s == 4) tutorial.touchWalkStarted = false;
-    if (s == 14 && inventoryPanel.open) toggleInventory(true);
-    if (s == 42) {
-        putIfMissing(BirchLogs);
-        putIfMissing(RawBass);
-        saveTutorial();
+    if (row.givesControl) giveControl();
+    if (row.arrow.speed > 0) setArrow(row.arrow.speed, row.arrow.maximum);
+    switch (s) {
+        case Step::ElderAppears: tutorial.elderAlpha = 0; break;
+        case Step::WalkRight: tutorial.touchWalkStarted = false; break;
+        case Step::HelpMenu: if (inventoryPanel.open) toggleInventory(true); break;
+        case Step::OpenFirePitAgain:
+            putIfMissing(BirchLogs);
+            putIfMissing(RawBass);
+            saveTutorial();
+            break;
+        case Step::ResearchBass: tutorial.researchAtLessonStart = session.ResearchLevel[CookedBass]; break;
+        case Step::Complete: tutorial.endingCounter = 0; break;
+        default: break;
     }
-    if (s == 54) tutorial.researchOnEntering54 = session.ResearchLevel[CookedBass];
-    if (s == lastTutorialStep) tutorial.endingCounter = 0;
 }
 
 // What moves the current step on, checked every frame.
 void checkProgress() {
     const PlayerState& p = session.player;
-    int s = step();
+    Step s = step();
+    if (stepRow(s).opensPlace >= 0) {
+        if (windowJustOpening()) moveOn(nextStep(s));
+        return;
+    }
     switch (s) {
-        case 0: if (!p.arrivalBeam) { takeControl(); moveOn(1); } break;
-        case 1:
+        case Step::Arrival: if (!p.arrivalBeam) { takeControl(); moveOn(Step::ElderAppears); } break;
+        case Step::ElderAppears:
             tutorial.elderAlpha = std::min(230.0, tutorial.elderAlpha + 2);
             if (tutorial.elderAlpha >= 230 && nowMs() - tutorial.stepStartTime > 750) {
                 tutorial.elderAlpha = 255;
-                moveOn(2);
+                moveOn(Step::Welcome);
             }
             break;
-        case 4:
-            if (!touchMode && p.playerX >= 301) moveOn(5);
-            if (touchMode && tutorial.touchWalkStarted && p.touchTargetX == 0) { takeControl(); moveOn(6); }
+        case Step::WalkRight:
+            if (!touchMode && p.playerX >= 301) moveOn(Step::WalkLeft);
+            if (touchMode && tutorial.touchWalkStarted && p.touchTargetX == 0) { takeControl(); moveOn(Step::Timer); }
             break;
-        case 5: if (p.playerX < 200) { takeControl(); moveOn(6); } break;
-        case 8: if (inventoryPanel.open) moveOn(9); break;
-        case 18: case 27: case 32: case 36: case 42: case 45:
-            if (windowJustOpening()) moveOn(s + 1);
+        case Step::WalkLeft: if (p.playerX < 200) { takeControl(); moveOn(Step::Timer); } break;
+        case Step::OpenBag: if (inventoryPanel.open) moveOn(Step::BagSize); break;
+        case Step::Chop: case Step::Mine: if (interaction.ActivityProgress > 0) moveOn(nextStep(s)); break;
+        case Step::Chopping: case Step::Mining: case Step::Fish:
+            if (interaction.ActivityProgress >= activityDone) moveOn(nextStep(s));
             break;
-        case 22: case 28: if (interaction.ActivityProgress > 0) moveOn(s + 1); break;
-        case 23: case 29: case 34:
-            if (interaction.ActivityProgress >= activityDone) moveOn(s + 1);
+        case Step::ChooseFish: if (firePit.FireState >= 2) moveOn(Step::LightFire); break;
+        case Step::LightFire: if (firePit.FireState == 2 && interaction.ActivityProgress > 20) moveOn(Step::FireCatching); break;
+        case Step::FireCatching: if (firePit.FireState >= 3) moveOn(Step::Cook); break;
+        case Step::Cook: if (firePit.fishHeld) moveOn(Step::Cooking); break;
+        case Step::Cooking: case Step::CookingAgain:
+            if (interaction.itemGranted) moveOn(Step::WalkToAnvil);
+            else if (firePit.burnt) moveOn(Step::OpenFirePitAgain);
             break;
-        case 37: if (firePit.FireState >= 2) moveOn(38); break;
-        case 38: if (firePit.FireState == 2 && interaction.ActivityProgress > 20) moveOn(39); break;
-        case 39: if (firePit.FireState >= 3) moveOn(40); break;
-        case 40: if (firePit.fishHeld) moveOn(41); break;
-        case 41: case 43:
-            if (interaction.itemGranted) moveOn(44);
-            else if (firePit.burnt) moveOn(42);
+        case Step::ChooseTool: if (interactionActive() && !smithing.menuShowing) moveOn(Step::PlacePieces); break;
+        case Step::PlacePieces: if (anyPiecePlaced()) moveOn(Step::Smithing); break;
+        case Step::Smithing: if (interaction.itemGranted) moveOn(Step::WellDone); break;
+        case Step::OpenChecklist:
+            if (checklistPage.open) moveOn(inventoryPanel.open ? Step::ResearchBass : Step::OpenBagToo);
             break;
-        case 46: if (interactionActive() && !smithing.menuShowing) moveOn(47); break;
-        case 47: if (anyPiecePlaced()) moveOn(48); break;
-        case 48: if (interaction.itemGranted) moveOn(49); break;
-        case 52:
-            if (checklistPage.open) moveOn(inventoryPanel.open ? 54 : 53);
+        case Step::OpenBagToo: if (checklistPage.open && inventoryPanel.open) moveOn(Step::ResearchBass); break;
+        case Step::ResearchBass:
+            if (session.ResearchLevel[CookedBass] > tutorial.researchAtLessonStart) moveOn(Step::ResearchResult);
             break;
-        case 53: if (checklistPage.open && inventoryPanel.open) moveOn(54); break;
-        case 54: if (session.ResearchLevel[CookedBass] > tutorial.researchOnEntering54) moveOn(55); break;
         default: break;
     }
 }
 
 void placeFixedArea() {
-    int s = step();
-    int32_t* a = session.world.AreaContents;
-    a[0] = a[1] = a[2] = EmptyPlace;
-    if (s >= 16 && s <= 24) {
-        a[0] = s < 24 ? BirchTree : EmptyPlace;
-        a[1] = PineTree;
-        a[2] = OakTree;
-    } else if (s >= 25 && s <= 30) {
-        a[0] = s < 30 ? BronzeRock : EmptyPlace;
-        a[1] = IronRock;
-        a[2] = TitaniumRock;
-    } else if (s >= 31 && s <= 35) {
-        a[0] = s < 35 ? BassPond : EmptyPlace;
-        a[1] = SalmonPond;
-        a[2] = TroutPond;
-    } else if (s >= 36 && s <= 44) {
-        a[1] = FirePit;
-    } else if (s >= 45) {
-        a[1] = Anvil;
-    }
+    const FixedArea& area = stepRow(step()).area;
+    for (int place = 0; place < 3; place++) session.world.AreaContents[place] = area.places[place];
 }
-

@@ -2,6 +2,7 @@
 // keys and presses, opening objects, the ending
 #include "tutorial/tutorial.h"
 
+#include "activities/gathering.h"
 #include "activities/interaction.h"
 #include "engine/app_state.h"
 #include "engine/catalogue.h"
@@ -30,19 +31,18 @@
 namespace {
 
 constexpr int elderTapSize = 100;
-constexpr int touchWalkOutFrom = 921;      // touch: a tap this far right walks out
 
 // [SECTION] Walking between areas
 
 // Arrived back at x 100 after a walk: the next lesson begins.
 void finishWalkIn() {
-    if (oneOf(step(), {16, 26, 31, 36, 45})) tutorial.stepEntered = true;
+    if (stepRow(step()).beginsArea) tutorial.stepEntered = true;
     saveTutorial();
 }
 
 void followTransition() {
     bool running = session.player.inTransition && !session.player.arrivalBeam;
-    if (tutorial.wasInTransition && !running && step() > 0) finishWalkIn();
+    if (tutorial.wasInTransition && !running && stepReached(Step::ElderAppears)) finishWalkIn();
     tutorial.wasInTransition = running;
 }
 
@@ -56,42 +56,25 @@ void runEnding() {
     }
     shadeView(255);
     label(defaultFont, 30, sf::Color::White, AlignCentre, "Tutorial Complete", 500, 300);
-    if (tutorial.endingCounter >= 400) tutorialCompleted();
+    if (tutorial.endingCounter >= 400) completeTutorial();
 }
 
-// [SECTION] Opening objects and touch walking
+// [SECTION] Opening objects and moving the speech on
 
+// Only the lesson's own object opens, and only with the wisp in front of it.
 bool tutorialMayOpen() {
-    int x = session.player.playerX, s = step();
-    if (x < 333) return s == 18 || s == 27 || s == 32;
-    if (x <= 665) return s == 36 || s == 42 || s == 45;
-    return false;
-}
-
-void tryOpening() {
-    if (tutorialMayOpen()) openInteraction();
-}
-
-void onTutorialTap(int x) {
-    PlayerState& p = session.player;
-    int s = step();
-    if (x >= touchWalkOutFrom) {
-        if (isWalkOutStep(s)) p.touchTargetX = 1000;
-        return;
-    }
-    bool objectStep = oneOf(s, {18, 27, 32, 36, 42, 45}) && pointerOverObject(-1, -1);
-    p.touchTargetX = s == 4 || objectStep ? std::max(50, x) : 0;
-    if (s == 4 && p.touchTargetX != 0) tutorial.touchWalkStarted = true;
+    int place = stepRow(step()).opensPlace;
+    return place >= 0 && placeOfWisp() == place;
 }
 
 void advanceTextStep() {
     if (helpOpen() || !promptReady()) return;
     playSound("click", true);
-    moveOn(step() + 1);
+    moveOn(nextStep(step()));
 }
 
 void runScriptStep() {
-    int s = step();
+    Step s = step();
     if (tutorial.stepEntered) enterStep(s);
     checkProgress();
     if (s != step() && tutorial.stepEntered) enterStep(step());
@@ -106,16 +89,18 @@ void runScriptStep() {
 // [SECTION] Interfaces
 
 bool lessonMayOpenHere() { return tutorialMayOpen(); }
-bool lessonMayWalkOut() { return isWalkOutStep(step()); }
+bool lessonMayWalkOut() { return stepRow(step()).walksOut; }
 
 void tutorialReachedNextArea() {
     PlayerState& p = session.player;
     p.playerX = 0;
     p.touchTargetX = 0;
-    int s = step();
-    goToStep(s == 24 ? 26 : s + 1);
+    const StepRow& leaving = stepRow(step());
+    goToStep(nextStep(step()));
     tutorial.stepEntered = false;  // the lesson's setup waits for the wisp to drift in
-    if (s == 35 || s == 44) setArrow(2, 30);
+    // ...but its arrow already points the way while it does.
+    const ArrowPlace& arrow = stepRow(step()).arrow;
+    if (leaving.walksOut && arrow.speed > 0) setArrow(arrow.speed, arrow.maximum);
 }
 
 void tutorialFrame() {
@@ -126,52 +111,49 @@ void tutorialFrame() {
     drawInteraction();
     drawFlyingItem();
     runScriptStep();
-    if (step() >= 1) drawElder();
+    if (stepReached(Step::ElderAppears)) drawElder();
     runTransitionOrBeam();
     followTransition();
     drawHud();
-    if (step() == lastTutorialStep) runEnding();
+    if (step() == Step::Complete) runEnding();
 }
 
-void onTutorialClick() {
-    if (touchMode && !helpOpen() && pointerInRectInt(elderX, elderY, elderTapSize, elderTapSize)) {
-        tapPending = false;
-        advanceTextStep();
-    }
-    bool forHelpPage = helpOpen();  // such a press never reaches the window behind
-    handleGameClick();
-    if (!app.inTutorial) return;  // the exit button was pressed
-    if (!forHelpPage) onInteractionPress();
-    if (!tapPending) return;
-    tapPending = false;
-    if (session.player.controlEnabled && !helpOpen() && !interactionActive()) onTutorialTap(pointer.pointerX);
+bool elderTakesTap() {
+    if (helpOpen() || !pointerInRectInt(elderX, elderY, elderTapSize, elderTapSize)) return false;
+    advanceTextStep();
+    return true;
 }
 
-void onTutorialKey(KeyAction action) {
-    if (app.loadingScreenOn) return;
-    switch (action) {
-        case KeyAction::Confirm: advanceTextStep(); break;
-        case KeyAction::Interact:
-            if (session.player.controlEnabled && !helpOpen()) tryOpening();
-            break;
-        case KeyAction::Close:
-            if (lessonReached(14)) toggleHelp(true);
-            break;
-        case KeyAction::Bag:
-            if (lessonReached(8) && !helpOpen()) toggleInventory(false);
-            break;
-        case KeyAction::Checklist:
-            if (lessonReached(52) && !helpOpen()) toggleChecklist(false);
-            break;
-        default: break;
-    }
+bool enterMovesSpeechOn() {
+    advanceTextStep();
+    return true;
 }
+
+// The walking lesson walks the wisp wherever the player taps; the object lessons only
+// to an object, as in a game; every other step keeps the wisp where it is.
+bool lessonTapWalks(bool overObject) {
+    const StepRow& row = stepRow(step());
+    if (row.step == Step::WalkRight) {
+        tutorial.touchWalkStarted = true;
+        return true;
+    }
+    return row.opensPlace >= 0 && overObject;
+}
+
+namespace {
+// Both ways out of the tutorial, the exit button and the end of the script, lead to the title.
+void closeTutorial() { changeScreen(GameScreen::Title); }
+}  // namespace
 
 void leaveTutorial() {
     playSound("exit", true);
     stopSound("pond ripple");
     stopSound("fire sizzle");
     takeControl();
-    app.inTutorial = false;
-    app.showTitle = true;
+    closeTutorial();
+}
+
+void completeTutorial() {
+    tutorialCompleted();
+    closeTutorial();
 }

@@ -1,14 +1,15 @@
 // tutorial.h -- the elder's scripted lessons, run on the program's own game state
 #pragma once
-#include "engine/key_actions.h"
 #include "tutorial/tutorial_state.h"
 
 #include <cstdint>
 
 void tutorialFrame();               // one step of the tutorial screen
-void onTutorialClick();             // a press while the tutorial runs
-void onTutorialKey(KeyAction action);  // a key pressed while the tutorial runs
 void leaveTutorial();               // the exit button: back to the title screen
+void completeTutorial();            // the end of the script: the player is no longer new, back to the title
 bool lessonMayOpenHere();           // the current lesson opens the object before the wisp
 bool lessonMayWalkOut();            // the current step asks the player to move on
 void tutorialReachedNextArea();     // the walk between areas is at its black moment
+bool elderTakesTap();               // touch: a tap on the elder moves the speech on
+bool enterMovesSpeechOn();          // Enter moves the speech on, once the elder lets it
+bool lessonTapWalks(bool overObject);  // a touch walks the wisp in this lesson

@@ -13,7 +13,7 @@ const char* const saveFileName = "tS.kv";
 
 std::vector<std::string> tutorialSaveLinesNow() {
     std::vector<std::string> lines;
-    lines.push_back(std::to_string(tutorial.tutorialStep));
+    lines.push_back(std::to_string(stepNumber(tutorial.tutorialStep)));
     lines.push_back(std::to_string(session.player.playerX));
     lines.push_back(std::to_string(session.player.PlayTimer));
     for (int item : session.Inventory) lines.push_back(std::to_string(item));
@@ -34,6 +34,6 @@ bool readTutorialFile(int (&values)[tutorialSaveLines]) {
         if (!value || !tutorialLineRange(i + 1).holds(*value)) return false;
         values[i] = *value;
     }
-    return values[0] >= 0 && values[0] <= lastTutorialStep;
+    return isStepNumber(values[0]);
 }
 

@@ -3,12 +3,11 @@
 
 #include "activities/fire_pit.h"
 #include "activities/interaction.h"
-#include "activities/smithing.h"
 #include "engine/app_state.h"
 #include "engine/clock.h"
+#include "frontend/game_reset.h"
 #include "frontend/save_list.h"
 #include "inventory/checklist.h"
-#include "inventory/help_page.h"
 #include "inventory/inventory.h"
 #include "tutorial/lesson_steps.h"
 #include "tutorial/tutorial_file.h"
@@ -24,13 +23,7 @@ namespace {
 constexpr int loadingUnits = 10;  // the tutorial is ready at once behind the loading bar
 
 void resetTutorialGame() {
-    session = GameSession{};
-    resetInteraction();
-    firePit = FirePitState{};
-    smithing = SmithingState{};
-    resetInventoryPanel();
-    resetChecklistPage();
-    resetHelpPage();
+    resetGameState();
     tutorial = TutorialState{};
     tutorial.elderSpinChanged = nowMs();
 }
@@ -42,12 +35,12 @@ void startFresh() {
     session.Inventory[0] = BronzeHatchet;
     session.Inventory[1] = BronzePickaxe;
     session.Inventory[2] = BronzeFishingPole;
-    goToStep(0);
+    goToStep(Step::Arrival);
 }
 
-// Opens the lesson's object as if the wisp had just arrived in front of it.
-void openAtResume(int kind) {
-    bool middle = kind == FirePit || kind == Anvil;
+// Opens the lesson's object (the first in its area) as if the wisp had just arrived in front of it.
+void openAtResume(const FixedArea& area) {
+    bool middle = area.places[0] == EmptyPlace;
     if ((placeOfWisp() == 1) != middle) session.player.playerX = middle ? 500 : 170;
     placeFixedArea();
     openInteraction();
@@ -59,43 +52,31 @@ void openAtResume(int kind) {
     takeControl();
 }
 
-void openFireAtResume(int fireState) {
-    openAtResume(FirePit);
+void openFireAtResume(const FixedArea& area, int fireState) {
+    openAtResume(area);
     firePit.FireState = fireState;
     firePit.logKind = BirchLogs;
     firePit.fishKind = RawBass;
 }
 
-// A resumed tutorial goes back to the start of the lesson's hands-on part.
-int resumeStep(int s) {
-    switch (s) {
-        case 5: case 43: return s - 1;
-        case 23: return 22;
-        case 29: case 34: case 39: case 41: return s - 1;
-        case 46: case 47: case 48: return 45;
-        case 52: return 51;
-        default: return s;
+void reopenLesson(const StepRow& row) {
+    switch (row.reopen) {
+        case Reopen::Nothing: break;
+        case Reopen::Window: openAtResume(row.area); break;
+        case Reopen::FireMenu: openFireAtResume(row.area, 1); break;
+        case Reopen::FireLighting: openFireAtResume(row.area, 2); break;
+        case Reopen::FireDropping: openFireAtResume(row.area, 3); break;
+        case Reopen::Checklist: toggleChecklist(false); break;
+        case Reopen::ChecklistAndBag:
+            toggleChecklist(false);
+            toggleInventory(false);
+            break;
     }
 }
 
-void reopenLesson(int s) {
-    if (s >= 19 && s <= 22) openAtResume(BirchTree);
-    else if (s == 28) openAtResume(BronzeRock);
-    else if (s == 33) openAtResume(BassPond);
-    else if (s == 37) openFireAtResume(1);
-    else if (s == 38) openFireAtResume(2);
-    else if (s == 40) openFireAtResume(3);
-    else if (s == 53) toggleChecklist(false);
-    else if (s == 54) {
-        toggleChecklist(false);
-        toggleInventory(false);
-    }
-}
-
-void topUpForLesson(int s) {
-    if (s >= 24 && s <= 37) putIfMissing(BirchLogs);
-    if (s >= 30 && s <= 46) putIfMissing(BronzeOre);
-    if (s >= 35 && s <= 37) putIfMissing(RawBass);
+void topUpForLesson(const StepRow& row) {
+    for (int item : row.topUp)
+        if (item != 0) putIfMissing(item);
 }
 
 bool resumeTutorial() {
@@ -115,20 +96,22 @@ bool resumeTutorial() {
     p.nextAreaChosen = true;
     tutorial.elderAlpha = 230;
     p.controlEnabled = true;
-    if (p.playerX > walkOutX) {
+    if (p.playerX >= wispRightLimit) {
         p.inTransition = true;
         p.nextAreaChosen = false;
         p.controlEnabled = false;
     }
-    if (p.playerX < 50) p.playerX = 50;
-    int s = resumeStep(v[0]);
-    goToStep(s);
-    if (s == 0) {
+    if (p.playerX < wispLeftLimit) p.playerX = wispLeftLimit;
+    // A resumed tutorial goes back to the start of the lesson's hands-on part.
+    Step saved = stepNumbered(v[0]);
+    const StepRow& row = stepRow(stepRow(saved).resumeAt.value_or(saved));
+    goToStep(row.step);
+    if (row.step == Step::Arrival) {
         prepareNewGamePlayer();
         p.PlayTimer = v[2];
     }
-    reopenLesson(s);
-    topUpForLesson(s);
+    reopenLesson(row);
+    topUpForLesson(row);
     return true;
 }
 
@@ -141,8 +124,7 @@ void startTutorial() {
         if (saveList.NewPlayer) saveTutorial();
     }
     tutorial.wasInTransition = session.player.inTransition && !session.player.arrivalBeam;
-    clearMenuFlags();
     raiseLoadingScreen(loadingUnits);
     app.loadProgress = loadingUnits;
-    app.inTutorial = true;
+    changeScreen(GameScreen::Tutorial);
 }

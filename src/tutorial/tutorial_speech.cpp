@@ -4,10 +4,10 @@
 
 #include "engine/catalogue.h"
 #include "engine/clock.h"
+#include "engine/gamepad.h"
 #include "engine/input.h"
 #include "engine/random.h"
 #include "engine/toolkit.h"
-#include "tutorial/tutorial_script.h"
 #include "tutorial/tutorial_state.h"
 #include "world/area_objects.h"
 #include "world/game_session.h"
@@ -21,20 +21,6 @@ constexpr int msPerCharacter = 16;   // reading time the elder allows per charac
 constexpr int promptExtraMs = 500;   // ...plus this, before Enter moves on
 constexpr int wrapWidth = 380;       // a line takes words while narrower than this, px
 constexpr int firstLineY = 492, lineSpacing = 25, textX = 465;
-
-struct ArrowPlace {
-    int step;
-    int x, y;         // where the arrow stands before the bob, px
-    int dx, dy;       // bob direction: the offset is added times these
-    double rotation;  // degrees
-};
-
-constexpr ArrowPlace arrowPlaces[] = {
-    {6, 500, 125, 0, 1, 0},     {7, 875, 125, -1, 1, 45},   {8, 890, 125, 0, 1, 0},
-    {14, 820, 125, 0, 1, 0},    {18, 260, 300, -1, 0, -90}, {27, 360, 450, -1, 0, -90},
-    {32, 360, 450, -1, 0, -90}, {36, 750, 420, -1, 0, -90}, {45, 750, 420, -1, 0, -90},
-    {51, 130, 130, -1, -1, -45}, {52, 130, 130, -1, -1, -45},
-};
 
 int textWidth(const std::string& s) {
     sf::Text measure(sf::String(s), defaultFont, 14);
@@ -98,15 +84,13 @@ void setArrow(double speed, double maximum) {
     tutorial.arrowMaximum = maximum;
 }
 
-void drawArrowForStep(int step) {
-    for (const ArrowPlace& a : arrowPlaces) {
-        if (a.step != step) continue;
-        bobArrow();
-        rotateSprite("arrow", a.rotation);
-        double o = tutorial.arrowOffset;
-        drawSprite("arrow", a.x + a.dx * o, a.y + a.dy * o);
-        return;
-    }
+void drawArrowForStep(Step step) {
+    const ArrowPlace& a = stepRow(step).arrow;
+    if (a.speed == 0) return;
+    bobArrow();
+    rotateSprite("arrow", a.rotation);
+    double o = tutorial.arrowOffset;
+    drawSprite("arrow", a.x + a.dx * o, a.y + a.dy * o);
 }
 
 // The reading time counts from when the step's words were shown: not before the
@@ -114,11 +98,14 @@ void drawArrowForStep(int step) {
 // not while the wisp is still walking into the lesson's area.
 bool promptReady() {
     if (tutorial.stepEntered || session.player.inTransition) return false;
-    return isTextStep(tutorial.tutorialStep) &&
+    return stepRow(tutorial.tutorialStep).waitsForEnter &&
            nowMs() - tutorial.stepStartTime >= tutorial.readDelay + promptExtraMs;
 }
 
 void drawContinuePrompt() {
     if (!promptReady()) return;
-    label(defaultFont, 15, sf::Color::Black, AlignRight, touchMode ? "Tap me to Continue" : "Press Enter to Continue", 870, 565);
+    const char* prompt = padInUse    ? "Press A to Continue"
+                         : touchMode ? "Tap me to Continue"
+                                     : "Press Enter to Continue";
+    label(defaultFont, 15, sf::Color::Black, AlignRight, prompt, 870, 565);
 }

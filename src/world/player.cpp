@@ -17,6 +17,7 @@
 #include "world/mission_end.h"
 #include "world/tutorial_rules.h"
 
+#include <algorithm>
 #include <cmath>
 
 WispMotion wisp;
@@ -24,10 +25,7 @@ WispMotion wisp;
 namespace {
 
 constexpr int walkSpeed = 7;          // px per step, both directions
-constexpr int leftLimit = 50;         // the wisp only steps left while right of this
-constexpr int rightLimit = 980;       // reaching it starts the transition
 constexpr int arriveRange = 7;        // touch: within this of the target counts as arrived
-constexpr int walkOutTapX = 920;      // touch: a tap right of this walks out of the area
 constexpr int driftOutSpeed = 5;      // px per step while the screen darkens
 constexpr int driftInSpeed = 7;       // px per step while the screen lightens
 constexpr int blackMomentX = 1100;    // the wisp is gone and the screen fully black
@@ -117,7 +115,7 @@ void runArrivalBeam(PlayerState& p) {
 // The wisp's float and spin
 
 void spinWisp() {
-    bool dizzy = cheats.dizzySpin && !app.inTutorial;  // the tutorial's wisp has no cheats
+    bool dizzy = cheats.dizzySpin && !showing(GameScreen::Tutorial);  // the tutorial's wisp has no cheats
     double speed = dizzy ? wisp.spinSpeed * 5 : wisp.spinSpeed;
     wisp.spinAngle += speed;
     if (nowMs() - wisp.lastSpinChange > spinChangeMs) {
@@ -158,9 +156,9 @@ void updatePlayerMovement() {
     PlayerState& p = session.player;
     if (!p.controlEnabled || app.loadingScreenOn || gamePaused()) return;
     if (touchMode) followTouchTarget(p);
-    if (p.playerX > leftLimit && p.moveLeftHeld) p.playerX -= walkSpeed;
-    if (p.playerX < rightLimit && p.moveRightHeld) p.playerX += walkSpeed;
-    if (p.playerX >= rightLimit && tutorialMayWalkOut()) startTransition(p);
+    if (p.playerX > wispLeftLimit && p.moveLeftHeld) p.playerX -= walkSpeed;
+    if (p.playerX < wispRightLimit && p.moveRightHeld) p.playerX += walkSpeed;
+    if (p.playerX >= wispRightLimit && tutorialMayWalkOut()) startTransition(p);
 }
 
 void runTransitionOrBeam() {
@@ -177,9 +175,9 @@ void drawWisp() {
         drawSprite("wisp", p.playerX, p.playerY);
         return;
     }
-    bool lowGravity = cheats.lowGravity && !app.inTutorial;
+    bool lowGravity = cheats.lowGravity && !showing(GameScreen::Tutorial);
     double k = lowGravity ? 4 : 1, m = lowGravity ? 2 : 1;
-    if (gameEnd.endStage < 25 || app.inTutorial) {
+    if (gameEnd.endStage < 25 || showing(GameScreen::Tutorial)) {
         floatWisp(k, m);
     } else {
         settleOffset(wisp.offsetX, 0.25 * k, 0.5 * k);
@@ -208,17 +206,15 @@ void tickPlayTimer() {
     }
 }
 
+// A tap right of the walk-out line walks out of the area; elsewhere the wisp walks to
+// the tapped object (never past its left limit), and a tap on nothing stops it.
 void onTap(int x) {
     PlayerState& p = session.player;
     if (x > walkOutTapX) {
-        p.touchTargetX = 1000;
+        if (tutorialMayWalkOut()) p.touchTargetX = 1000;
         return;
     }
-    if (!pointerOverObject(-1, -1)) {
-        p.touchTargetX = 0;
-        return;
-    }
-    p.touchTargetX = x >= 1 && x < leftLimit ? leftLimit : x;
+    p.touchTargetX = tapWalksInLesson(pointerOverObject(-1, -1)) ? std::max(wispLeftLimit, x) : 0;
 }
 
 // The ending glides the wisp to the middle of the area it is in and keeps it to the

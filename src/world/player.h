@@ -21,6 +21,9 @@ void onTap(int x);            // touch: walk to an object, off the right edge, o
 void resetPlayTimerReference();
 void resetWispMotion();       // tests boot the program repeatedly
 void prepareNewGamePlayer();  // the wisp's new-game state: high above, the beam about to come
-constexpr int standingY = 400;  // playerY of a wisp on the ground
+constexpr int standingY = 400;       // playerY of a wisp on the ground
+constexpr int wispLeftLimit = 50;    // the wisp only steps left while right of this
+constexpr int wispRightLimit = 980;  // reaching it starts the walk out of the area
+constexpr int walkOutTapX = 920;     // touch: a tap right of this walks out of the area
 
 void giveWispToEnding();      // the mission is complete: the ending moves the wisp from now on

@@ -6,11 +6,11 @@
 TutorialRules tutorialRules;
 
 namespace {
-bool tutorialAnswers() { return app.inTutorial; }
+bool tutorialAnswers() { return showing(GameScreen::Tutorial); }
 }  // namespace
 
-bool lessonReached(int step) {
-    return !tutorialAnswers() || !tutorialRules.lessonReached || tutorialRules.lessonReached(step);
+bool revealed(Reveal part) {
+    return !tutorialAnswers() || !tutorialRules.revealed || tutorialRules.revealed(part);
 }
 
 bool tutorialMayOpenObject() {
@@ -64,6 +64,15 @@ bool choiceAllowed(int kind, int choice, bool usual) {
 
 std::string lentToolName(int kind) {
     return tutorialAnswers() && tutorialRules.lentToolName ? tutorialRules.lentToolName(kind) : "";
+}
+
+bool tutorialTakesTap() { return tutorialAnswers() && tutorialRules.takesTap && tutorialRules.takesTap(); }
+
+bool tutorialTakesEnter() { return tutorialAnswers() && tutorialRules.takesEnter && tutorialRules.takesEnter(); }
+
+bool tapWalksInLesson(bool usual) {
+    if (!tutorialAnswers()) return usual;
+    return tutorialRules.tapWalks && tutorialRules.tapWalks(usual);
 }
 
 bool lessonHoldsWindow() { return tutorialAnswers() && (!tutorialRules.holdsWindow || tutorialRules.holdsWindow()); }

@@ -9,8 +9,30 @@ struct CircleMoves {
     int hitsBefore;
 };
 
+// The parts of the game screen the tutorial reveals one lesson at a time; outside it
+// every part shows from the start.
+enum class Reveal {
+    Timer,            // the play time in the bar
+    ExitButton,       // the bar's exit button
+    Bag,              // the bag's button, its page and the E key
+    Help,             // the help button, the help page and the Esc key
+    ChecklistButton,  // the bar's checklist button
+    ChecklistPage,    // the checklist page and the Q key
+    ObjectiveRow,     // the help page's rows, faded until the elder has given them
+    ResearchRow,
+    WoodcuttingRow,
+    MiningRow,
+    FishingRow,
+    CookingRow,
+    FireRows,
+    SmithingRow,
+    ToolRows,
+    SavingRow,
+};
+constexpr int revealCount = static_cast<int>(Reveal::SavingRow) + 1;
+
 struct TutorialRules {
-    bool (*lessonReached)(int step) = nullptr;  // the script has come to this step
+    bool (*revealed)(Reveal part) = nullptr;    // the script has come to where this part shows
     bool (*mayOpenObject)() = nullptr;          // the lesson opens the object the wisp reached
     bool (*mayWalkOut)() = nullptr;             // the lesson asks the player to move on
     void (*nextAreaReached)() = nullptr;        // the walk between areas is at its black moment
@@ -24,12 +46,15 @@ struct TutorialRules {
     bool (*mayChoose)(int kind, int choice) = nullptr;  // a fire pit row or an anvil box, bag or not
     std::string (*lentToolName)(int kind) = nullptr;    // the tool the lesson lends
     bool (*holdsWindow)() = nullptr;            // the lesson's window stays until it is done
+    bool (*takesTap)() = nullptr;               // touch: a tap on the elder moves the speech on
+    bool (*takesEnter)() = nullptr;             // Enter moves the speech on
+    bool (*tapWalks)(bool overObject) = nullptr;// a touch walks the wisp (the walking lesson: anywhere)
 };
 
 extern TutorialRules tutorialRules;
 
 // Each question as the rules ask it: true (or nothing done) outside the tutorial.
-bool lessonReached(int step);
+bool revealed(Reveal part);
 bool tutorialMayOpenObject();
 bool tutorialMayWalkOut();
 bool tutorialTakesBlackMoment();  // the tutorial placed the wisp itself: no area is chosen
@@ -43,3 +68,6 @@ CircleMoves circleMovesInLesson(CircleMoves usual);
 bool choiceAllowed(int kind, int choice, bool usual);
 std::string lentToolName(int kind);  // empty outside the tutorial: the wisp's own tools
 bool lessonHoldsWindow();            // false outside the tutorial
+bool tutorialTakesTap();             // the tutorial used the touch (on the elder); false outside it
+bool tutorialTakesEnter();           // the tutorial used Enter; false outside it
+bool tapWalksInLesson(bool usual);   // usual: the touch is on an object, where a game's tap walks

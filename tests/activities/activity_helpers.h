@@ -3,12 +3,16 @@
 #include "activities/fire_pit.h"
 #include "activities/interaction.h"
 #include "engine/input.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "world/game_session.h"
+#include "world/kinds.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
+#include <vector>
 
 constexpr int middlePlace = 1;  // the objects under test stand in the middle place
 constexpr int middleX = 500;    // playerX in front of it
@@ -16,8 +20,7 @@ constexpr int middleX = 500;    // playerX in front of it
 // A new game (bronze tools in slots 0-2), the wisp standing in control as a loaded
 // game leaves it, in front of `kind` in the middle place.
 inline void standBefore(Harness& h, int kind, long long seed = 7) {
-    h.boot();
-    h.standInGame(seed);
+    standInNewGame(h, seed);
     session.player.playerX = middleX;
     session.world.AreaContents[middlePlace] = kind;
 }
@@ -31,14 +34,54 @@ inline void openWindow(Harness& h) {
     ASSERT_TRUE(windowIs(WindowPhase::Open));
 }
 
-// Line n (1-based) of the game's save file.
-inline std::string saveLine(Harness& h, int line) {
-    std::vector<std::string> lines = splitLines(h.readFile("saves/" + std::to_string(session.SaveNumber) + ".kv"));
-    return line >= 1 && line <= static_cast<int>(lines.size()) ? lines[line - 1] : "<missing>";
+inline void openBefore(Harness& h, int kind) {
+    standBefore(h, kind);
+    openWindow(h);
+}
+
+// standBefore with `tool` in `slot` instead of the family's bronze one (NoItem: the
+// wooden tool the wisp always has), and the window opened.
+inline void openWithTool(Harness& h, int kind, int slot, int tool) {
+    standBefore(h, kind);
+    session.Inventory[slot] = tool;
+    openWindow(h);
+}
+
+// The object in the middle place stands through presses - 1 of `act` and goes with the last.
+inline void expectGatheredByTheLast(int presses, const std::function<void()>& act) {
+    int kind = session.world.AreaContents[middlePlace];
+    for (int i = 1; i < presses; i++) act();
+    EXPECT_EQ(session.world.AreaContents[middlePlace], kind) << "still there after " << presses - 1;
+    act();
+    EXPECT_EQ(session.world.AreaContents[middlePlace], EmptyPlace) << "gone with press " << presses;
+}
+
+// Five more of `act` while the finished window still shows take nothing; then it closes.
+inline void expectOneItemOnly(Harness& h, const std::function<void()>& act, const char* what) {
+    for (int i = 0; i < 5; i++) act();
+    EXPECT_EQ(session.Inventory[4], NoItem) << what;
+    h.step(15);
+    EXPECT_FALSE(windowIs(WindowPhase::Open));
 }
 
 inline int inventorySaveLine(int slot) { return 10 + slot; }
 inline int placeSaveLine(int place) { return 7 + place; }
+
+// Before `kind` with `tool` in `slot`, the six other slots holding `filler`, the window open.
+inline void openWithAFullBag(Harness& h, int kind, int slot, int tool, int filler) {
+    standBefore(h, kind);
+    for (int other = 3; other < 9; other++) session.Inventory[other] = filler;
+    session.Inventory[slot] = tool;
+    openWindow(h);
+}
+
+// A full bag lost the item, and yet the object was taken and the game saved without it.
+inline void expectTakenWithoutTheItem(Harness& h, int item) {
+    EXPECT_EQ(session.world.AreaContents[middlePlace], EmptyPlace);
+    EXPECT_EQ(savedLine(h, placeSaveLine(middlePlace)), "0");
+    EXPECT_EQ(std::count(session.Inventory, session.Inventory + 9, item), 0);
+    EXPECT_FALSE(interaction.flyActive);
+}
 
 inline bool sameColour(sf::Color a, sf::Color b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
 
@@ -57,18 +100,23 @@ inline void lightTheFire(Harness& h) {
     ASSERT_EQ(firePit.FireState, 4);
 }
 
-// Woodcutting: press at (fromX, y), drag to (toX, releaseY) over a step, let go and run a step.
-inline void stroke(Harness& h, int fromX, int y, int toX, int releaseY) {
-    h.moveTo(fromX, y);
-    h.pressLeft();
-    h.step();
-    h.moveTo(toX, releaseY);
-    h.step();
-    h.releaseLeft();
-    h.step();
+// Presses (or steps on the ripples) from 0 to done by ToolAdvantage -3..+2 are fewer
+// with every better tool: `worst` with a wooden tool three tiers short, `best` with a
+// titanium tool two tiers over.
+inline void expectFewerWithBetterTools(double (*gain)(int toolAdvantage), int worst, int best) {
+    std::vector<int> counts;
+    for (int advantage = -3; advantage <= 2; advantage++) {
+        int presses = 0;
+        for (double progress = 0; progress < 200; presses++) progress += gain(advantage);
+        counts.push_back(presses);
+    }
+    EXPECT_TRUE(std::adjacent_find(counts.begin(), counts.end(), std::less_equal<int>()) == counts.end());
+    EXPECT_EQ(counts.front(), worst);
+    EXPECT_EQ(counts.back(), best);
 }
 
-inline void stroke(Harness& h, int fromX, int y, int toX) { stroke(h, fromX, y, toX, y); }
+// Woodcutting: a level stroke from (fromX, y) to (toX, y).
+inline void stroke(Harness& h, int fromX, int y, int toX) { drag(h, fromX, y, toX, y); }
 
 // One chop: a stroke from left of the trunk to right of it.
 inline void chop(Harness& h) { stroke(h, 470, 300, 520); }

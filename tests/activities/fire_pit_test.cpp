@@ -2,9 +2,11 @@
 #include "activities/activity_helpers.h"
 #include "activities/fire_pit.h"
 #include "activities/interaction.h"
+#include "engine/hover.h"
 #include "engine/sound.h"
 #include "inventory/help_page.h"
 #include "inventory/hud.h"
+#include "inventory/inventory.h"
 #include "support/harness.h"
 #include "world/game_session.h"
 #include "world/kinds.h"
@@ -26,6 +28,12 @@ void openFirePitWith(Harness& h, std::initializer_list<int> items) {
     h.typeCode(32);
     h.step(25);
     ASSERT_EQ(interaction.windowPhase, WindowPhase::Open);
+}
+
+// The first recipe chosen: a bass over birch logs, the logs waiting to be lit.
+void chooseBassOverBirch(Harness& h) {
+    openFirePitWith(h, {BirchLogs, RawBass});
+    h.click(500, 250);
 }
 
 int countInBag(int item) {
@@ -70,8 +78,7 @@ TEST(FirePit, ARecipeNeedsItsLogsAndItsFish) {
 
 TEST(FirePit, SlowRubbingWarmsButMakesNoSoundAndAStillPointerCools) {
     Harness h;
-    openFirePitWith(h, {BirchLogs, RawBass});
-    h.click(500, 250);
+    chooseBassOverBirch(h);
     ASSERT_EQ(firePit.FireState, 2);
     rub(h, 5, 30);
     EXPECT_FALSE(soundPlaying("fire starter")) << "moves of 5 px or less are too slow to rasp";
@@ -107,8 +114,7 @@ TEST(FirePit, OakWithTheSameRubbingStaysUnlit) {
 
 TEST(FirePit, ACookedFishOnThePlateIsServedAndABurntOneIsLost) {
     Harness h;
-    openFirePitWith(h, {BirchLogs, RawBass});
-    h.click(500, 250);
+    chooseBassOverBirch(h);
     lightTheFire(h);
     EXPECT_EQ(firePit.fishX, 500);
     EXPECT_EQ(firePit.fishY, 150);
@@ -143,8 +149,7 @@ TEST(FirePit, ACookedFishOnThePlateIsServedAndABurntOneIsLost) {
 
 TEST(FirePit, AFishLeftByTheFireBurnsAndTheWindowClosesEmptyHanded) {
     Harness h;
-    openFirePitWith(h, {BirchLogs, RawBass});
-    h.click(500, 250);
+    chooseBassOverBirch(h);
     lightTheFire(h);
     firePit.fishY = 539;  // dropped right by the flames: about 21 a step
     h.step(10);
@@ -161,8 +166,7 @@ TEST(FirePit, AFishLeftByTheFireBurnsAndTheWindowClosesEmptyHanded) {
 // The help page is the pause menu: behind it the logs neither warm nor cool.
 TEST(FirePit, BehindTheHelpPageRubbingTheLogsWarmsNothing) {
     Harness h;
-    openFirePitWith(h, {BirchLogs, RawBass});
-    h.click(500, 250);
+    chooseBassOverBirch(h);
     ASSERT_EQ(firePit.FireState, 2);
     rub(h, 60, 10);
     double warmed = interaction.ActivityProgress;
@@ -183,8 +187,7 @@ TEST(FirePit, BehindTheHelpPageRubbingTheLogsWarmsNothing) {
 // A fish lying by the fire neither cooks nor burns while the game is paused.
 TEST(FirePit, BehindTheHelpPageTheFishStandsStill) {
     Harness h;
-    openFirePitWith(h, {BirchLogs, RawBass});
-    h.click(500, 250);
+    chooseBassOverBirch(h);
     lightTheFire(h);
     // Take the fish off the plate and lay it 100 px from the heat: 6.4 a step.
     h.moveTo(500, 150);
@@ -222,8 +225,7 @@ TEST(FirePit, BehindTheHelpPageTheFishStandsStill) {
 // message stays 1.5 s of play, however long the player was away.
 TEST(FirePit, WithoutTheFocusTheFishAndItsBurntMessageWait) {
     Harness h;
-    openFirePitWith(h, {BirchLogs, RawBass});
-    h.click(500, 250);
+    chooseBassOverBirch(h);
     lightTheFire(h);
     firePit.fishY = 450;  // lying 100 px from the heat: 6.4 a step
     h.moveTo(500, 450);
@@ -246,4 +248,16 @@ TEST(FirePit, WithoutTheFocusTheFishAndItsBurntMessageWait) {
     EXPECT_EQ(interaction.windowPhase, WindowPhase::Open);
     h.step();
     EXPECT_EQ(interaction.windowPhase, WindowPhase::Closing);
+}
+
+TEST(FirePit, AMenuIconsTooltipWaitsItsOwnDelayAfterTheBagsTrash) {
+    Harness h;
+    openFirePitWith(h, {});
+    toggleInventory(false);
+    h.step(8);
+    h.moveTo(960, 290);  // the bag's trash can
+    h.step(25);
+    h.moveTo(475, 250);  // the first row's fish
+    h.step();
+    EXPECT_LT(h.now() - hover.since, hoverDelayMs) << "the fish's name waits its own delay";
 }

@@ -67,8 +67,7 @@ TEST(Fishing, RipplesStartAndAimInsideThePondsArea) {
 TEST(Fishing, TroutRipplesCrossTheirPathIn25StepsAndBassIn59) {
     {
         Harness h;
-        standBefore(h, TroutPond);
-        openWindow(h);
+        openBefore(h, TroutPond);
         setPath(350, 230, 630, 390);
         EXPECT_EQ(stepsToCoverPath(h), 25);
         EXPECT_NEAR(ripples.rippleX, 630, 2);
@@ -76,8 +75,7 @@ TEST(Fishing, TroutRipplesCrossTheirPathIn25StepsAndBassIn59) {
     }
     {
         Harness h;
-        standBefore(h, BassPond);
-        openWindow(h);
+        openBefore(h, BassPond);
         setPath(370, 225, 560, 370);
         EXPECT_EQ(stepsToCoverPath(h), 59);
         EXPECT_NEAR(ripples.rippleX, 560, 2) << "the ripples stay where they arrived";
@@ -86,8 +84,7 @@ TEST(Fishing, TroutRipplesCrossTheirPathIn25StepsAndBassIn59) {
 
 TEST(Fishing, EachAxisStopsByItself) {
     Harness h;
-    standBefore(h, SalmonPond);
-    openWindow(h);
+    openBefore(h, SalmonPond);
     setPath(400, 300, 401, 400);  // x is there already, y has 100 px to go
     h.step(10);
     EXPECT_DOUBLE_EQ(ripples.rippleX, 400);
@@ -96,8 +93,7 @@ TEST(Fishing, EachAxisStopsByItself) {
 
 TEST(Fishing, CatchBoxIs95By40AroundTheTruncatedCentre) {
     Harness h;
-    standBefore(h, BassPond);
-    openWindow(h);
+    openBefore(h, BassPond);
     ripples.rippleX = 400.7;  // left edge (int)(400 - 47.5) = 352
     ripples.rippleY = 300.9;  // top edge 300 - 20 = 280
     const struct {
@@ -117,8 +113,7 @@ TEST(Fishing, CatchBoxIs95By40AroundTheTruncatedCentre) {
 
 TEST(Fishing, ProgressDrainsOffTheRipplesToAbout60AfterAHundredSteps) {
     Harness h;
-    standBefore(h, BassPond);
-    openWindow(h);
+    openBefore(h, BassPond);
     h.moveTo(900, 580);  // far from every ripple path
     interaction.ActivityProgress = 100;
     h.step(100);
@@ -131,8 +126,7 @@ TEST(Fishing, ProgressDrainsOffTheRipplesToAbout60AfterAHundredSteps) {
 
 TEST(Fishing, TwoHundredStepsOnTheRipplesCatchABass) {
     Harness h;
-    standBefore(h, BassPond);
-    openWindow(h);
+    openBefore(h, BassPond);
     for (int i = 0; i < 199; i++) followRipples(h);
     EXPECT_NEAR(interaction.ActivityProgress, 199, 1e-6);
     EXPECT_TRUE(soundPlaying("pond ripple"));
@@ -142,43 +136,28 @@ TEST(Fishing, TwoHundredStepsOnTheRipplesCatchABass) {
     EXPECT_EQ(session.world.AreaContents[middlePlace], EmptyPlace);
     EXPECT_EQ(session.Inventory[3], RawBass);
     EXPECT_FALSE(soundPlaying("pond ripple"));
-    EXPECT_EQ(saveLine(h, inventorySaveLine(3)), "7");
-    EXPECT_EQ(saveLine(h, placeSaveLine(middlePlace)), "0");
+    EXPECT_EQ(savedLine(h, inventorySaveLine(3)), "7");
+    EXPECT_EQ(savedLine(h, placeSaveLine(middlePlace)), "0");
 
     h.moveTo(900, 580);
     h.step(5);
     EXPECT_DOUBLE_EQ(interaction.ActivityProgress, 200) << "no drain after the catch";
     EXPECT_FALSE(soundPlaying("pond ripple")) << "the ripples fall quiet once the fish is out";
-    for (int i = 0; i < 5; i++) followRipples(h);
-    EXPECT_EQ(session.Inventory[4], NoItem) << "one pond, one fish";
-    h.step(10);
-    EXPECT_FALSE(windowIs(WindowPhase::Open));
+    expectOneItemOnly(h, [&] { followRipples(h); }, "one pond, one fish");
 }
 
-TEST(Fishing, BetterPolesFillFaster) {
-    const double perStep[6] = {0.1, 0.267, 0.5, 1.0, 2.8, 6.6};
-    const int stepsNeeded[6] = {2000, 750, 400, 200, 72, 31};
-    for (int advantage = -3; advantage <= 2; advantage++) {
-        EXPECT_DOUBLE_EQ(catchGain(advantage), perStep[advantage + 3]);
-        EXPECT_NEAR(std::ceil(200 / catchGain(advantage)), stepsNeeded[advantage + 3], 1);
-    }
-}
+// 0.1 a step falls just short of 200 after 2000 steps: the catch comes in the 2001st.
+TEST(Fishing, BetterPolesFillFaster) { expectFewerWithBetterTools(catchGain, 2001, 31); }
 
 TEST(Fishing, TitaniumPoleOnABassPondCatchesIn31Steps) {
     Harness h;
-    standBefore(h, BassPond);
-    session.Inventory[2] = TitaniumFishingPole;
-    openWindow(h);
-    for (int i = 0; i < 30; i++) followRipples(h);
-    EXPECT_EQ(session.world.AreaContents[middlePlace], BassPond);
-    followRipples(h);
-    EXPECT_EQ(session.world.AreaContents[middlePlace], EmptyPlace);
+    openWithTool(h, BassPond, 2, TitaniumFishingPole);
+    expectGatheredByTheLast(31, [&] { followRipples(h); });
 }
 
 TEST(Fishing, MouseCursorBecomesABobberOverThePanel) {
     Harness h;
-    standBefore(h, SalmonPond);
-    openWindow(h);
+    openBefore(h, SalmonPond);
     h.moveTo(300, 300);
     h.step();
     EXPECT_FALSE(scriptedInput().cursorVisible);
@@ -218,8 +197,7 @@ TEST(Fishing, TouchScreenKeepsTheCursorAndDrawsNoBobber) {
 
 TEST(Fishing, ClosingStopsTheRippleSound) {
     Harness h;
-    standBefore(h, TroutPond);
-    openWindow(h);
+    openBefore(h, TroutPond);
     h.step(3);
     EXPECT_TRUE(soundPlaying("pond ripple"));
     h.typeCode(27);
@@ -231,24 +209,16 @@ TEST(Fishing, ClosingStopsTheRippleSound) {
 
 TEST(Fishing, FullBagLosesTheFishButTakesThePond) {
     Harness h;
-    standBefore(h, TroutPond);
-    for (int slot = 3; slot < 9; slot++) session.Inventory[slot] = IronOre;
-    session.Inventory[2] = TitaniumFishingPole;  // even on trout: 200 steps
-    openWindow(h);
+    openWithAFullBag(h, TroutPond, 2, TitaniumFishingPole, IronOre);  // even on trout: 200 steps
     for (int i = 0; i < 200; i++) followRipples(h);
-    EXPECT_EQ(session.world.AreaContents[middlePlace], EmptyPlace);
-    EXPECT_EQ(saveLine(h, placeSaveLine(middlePlace)), "0");
-    EXPECT_EQ(std::count(session.Inventory, session.Inventory + 9, RawTrout), 0);
-    EXPECT_FALSE(interaction.flyActive);
+    expectTakenWithoutTheItem(h, RawTrout);
 }
 
 // Behind the help page the ripples stand and the catch does not grow, and a caught
 // fish's window closes after 500 ms of play, not of waiting behind the page.
 TEST(Fishing, BehindTheHelpPageTheRipplesTheCatchAndItsCloseStandStill) {
     Harness h;
-    standBefore(h, BassPond);
-    session.Inventory[2] = TitaniumFishingPole;  // 6.6 a step on the ripples
-    openWindow(h);
+    openWithTool(h, BassPond, 2, TitaniumFishingPole);  // 6.6 a step on the ripples
     double rippleX = ripples.rippleX;
     h.click(820, 35);  // help
     for (int i = 0; i < 40; i++) followRipples(h);

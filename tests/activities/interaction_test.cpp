@@ -32,6 +32,13 @@ const sf::Color advantageGreen(0, 110, 0), disadvantageRed(150, 0, 0);
 // The tool line at (175, 550), 18 px text.
 int toolLinePixels(Harness& h, sf::Color colour) { return pixelsOfColour(h, colour, 175, 548, 330, 26); }
 
+// A touch player before a bronze rock, its window open.
+void openRockByTouch(Harness& h) {
+    standBefore(h, BronzeRock);
+    touchMode = true;
+    openWindow(h);
+}
+
 }  // namespace
 
 TEST(Interaction, SpaceOverAnEmptyPlaceDoesNothing) {
@@ -72,8 +79,7 @@ TEST(Interaction, OpeningZoomsInAboutTwentyStepsAndSpaceAgainDoesNotRestartIt) {
 
 TEST(Interaction, EscClosesInTenStepsAndOnlyThenGivesTheWispBack) {
     Harness h;
-    standBefore(h, BronzeRock);
-    openWindow(h);
+    openBefore(h, BronzeRock);
     h.holdKey(sf::Keyboard::D);
     h.step(5);
     EXPECT_EQ(session.player.playerX, middleX) << "no walking while the window is open";
@@ -111,8 +117,7 @@ TEST(Interaction, EscWhileOpeningIsIgnoredAndTheWindowReopensAfterClosing) {
 TEST(Interaction, StationsOpenWithTheirNameAndNoToolLines) {
     for (int kind : {FirePit, Anvil}) {
         Harness h;
-        standBefore(h, kind);
-        openWindow(h);
+        openBefore(h, kind);
         h.step();
         EXPECT_GT(pixelsOfColour(h, sf::Color::Black, 175, 100, 200, 30), 20) << "the name, kind " << kind;
         EXPECT_EQ(pixelsOfColour(h, sf::Color::Black, 175, 482, 200, 14), 0)
@@ -147,8 +152,7 @@ TEST(Interaction, ToolLineShowsTheAdvantageInGreenOrRed) {
     }
     {
         Harness h;  // Bronze Fishing Pole on a bass pond: even, black
-        standBefore(h, BassPond);
-        openWindow(h);
+        openBefore(h, BassPond);
         h.step();
         EXPECT_EQ(interaction.ToolAdvantage, 0);
         EXPECT_EQ(toolLinePixels(h, disadvantageRed) + toolLinePixels(h, advantageGreen), 0);
@@ -158,8 +162,7 @@ TEST(Interaction, ToolLineShowsTheAdvantageInGreenOrRed) {
 
 TEST(Interaction, ToolIsChosenWhenTheWindowOpensNotWhileItRuns) {
     Harness h;
-    standBefore(h, PineTree);
-    openWindow(h);
+    openBefore(h, PineTree);
     EXPECT_EQ(interaction.ToolAdvantage, -1) << "Bronze Hatchet on a pine tree";
     session.Inventory[5] = TitaniumHatchet;
     h.step(3);
@@ -169,8 +172,7 @@ TEST(Interaction, ToolIsChosenWhenTheWindowOpensNotWhileItRuns) {
 TEST(Interaction, ProgressBarGrowsFromX630AndMovesUpOnATouchScreen) {
     const sf::Color barGreen(20, 110, 4);
     Harness h;
-    standBefore(h, BronzeRock);
-    openWindow(h);
+    openBefore(h, BronzeRock);
     interaction.ActivityProgress = 100.9;
     h.step();
     EXPECT_TRUE(sameColour(h.pixel(631, 560), barGreen)) << "x 630 lies under the frame's left bar";
@@ -212,8 +214,7 @@ TEST(Interaction, GrantedItemTakesTheFirstEmptySlotAndFliesUpToTheBag) {
 
 TEST(Interaction, ItemWaitsWhileACloseIsScheduled) {
     Harness h;
-    standBefore(h, BirchTree);
-    openWindow(h);
+    openBefore(h, BirchTree);
     closeInteraction(500);
     grantItem(BirchLogs);
     h.step(5);
@@ -225,8 +226,7 @@ TEST(Interaction, ItemWaitsWhileACloseIsScheduled) {
 
 TEST(Interaction, EscBeforeTheScheduledCloseStillLetsTheItemFly) {
     Harness h;
-    standBefore(h, BirchTree);
-    openWindow(h);
+    openBefore(h, BirchTree);
     closeInteraction(500);
     grantItem(BirchLogs);
     h.typeCode(27);
@@ -250,8 +250,7 @@ TEST(Interaction, WithAFullBagTheItemIsLostAndNothingFlies) {
 
 TEST(Interaction, KeyboardClickOutsideThePanelKeepsTheWindowOpen) {
     Harness h;
-    standBefore(h, BronzeRock);
-    openWindow(h);
+    openBefore(h, BronzeRock);
     h.click(60, 300);
     h.click(900, 590);
     h.step(3);
@@ -260,9 +259,7 @@ TEST(Interaction, KeyboardClickOutsideThePanelKeepsTheWindowOpen) {
 
 TEST(Interaction, TouchTapOutsideThePanelClosesIt) {
     Harness h;
-    standBefore(h, BronzeRock);
-    touchMode = true;
-    openWindow(h);
+    openRockByTouch(h);
     h.tap(500, 400);  // inside the panel
     EXPECT_TRUE(windowIs(WindowPhase::Open));
     h.tap(849, 584);  // its last pixel
@@ -273,9 +270,7 @@ TEST(Interaction, TouchTapOutsideThePanelClosesIt) {
 
 TEST(Interaction, TouchTapsOnTheHudBarAndOpenSidePagesDoNotClose) {
     Harness h;
-    standBefore(h, BronzeRock);
-    touchMode = true;
-    openWindow(h);
+    openRockByTouch(h);
     h.tap(400, 35);  // the bar, between the timer and the buttons
     EXPECT_TRUE(windowIs(WindowPhase::Open));
 
@@ -296,9 +291,7 @@ TEST(Interaction, TouchTapsOnTheHudBarAndOpenSidePagesDoNotClose) {
 // Touch: with help open over a window, the tap outside the panel is the help page's.
 TEST(Interaction, TouchTapThatClosesTheHelpPageLeavesTheWindowAndItsProgress) {
     Harness h;
-    standBefore(h, BronzeRock);
-    touchMode = true;
-    openWindow(h);
+    openRockByTouch(h);
     for (int i = 0; i < 3; i++) {
         mining.hitsSinceOpen = 0;  // the circle stays where it is
         h.tap(mining.hitCircleX + i, mining.hitCircleY);
@@ -322,8 +315,7 @@ TEST(Interaction, ReviewPicturesOfEveryOpenWindow) {
                          BassPond, SalmonPond, TroutPond, FirePit, Anvil};
     for (int kind : kinds) {
         Harness h;
-        standBefore(h, kind);
-        openWindow(h);
+        openBefore(h, kind);
         h.moveTo(900, 590);
         h.step(3);
         EXPECT_GT(pixelsOfColour(h, sf::Color::Black, 175, 100, 250, 30), 20) << "the name of " << kind;

@@ -1,4 +1,5 @@
 // mining_test.cpp -- mining rocks through the harness: the circle, hits, gains, the ore
+#include "activities/gathering.h"
 #include "activities/mining.h"
 #include "activity_helpers.h"
 #include "engine/app_state.h"
@@ -15,33 +16,39 @@ namespace {
 
 void hitCircle(Harness& h) { h.click(mining.hitCircleX, mining.hitCircleY); }
 
+// A titanium pickaxe on a bronze rock: three hits, then the fourth and last handled in a
+// pass that runs no step.
+void hitTheLastTimeBeforeAStep(Harness& h) {
+    openWithTool(h, BronzeRock, 1, TitaniumPickaxe);  // +2: four hits
+    for (int i = 0; i < 3; i++) hitCircle(h);
+    h.moveTo(mining.hitCircleX, mining.hitCircleY);
+    h.pressLeft();
+    h.pass();
+    h.releaseLeft();
+}
+
 float pickaxePitch() { return soundState.sounds.at("pickaxe hit")->getPitch(); }
 
 }  // namespace
 
+// The draw 0..100 picks a spot by its quarter (0-24, 25-49, 50-74, 75-100): four
+// different spots a rock, each inside the open panel.
 TEST(Mining, EachRockHasFourSpotsPickedByQuarterOfTheDraw) {
-    const struct {
-        int rock, r;
-        CircleSpot spot;
-    } rows[] = {
-        {BronzeRock, 0, {389, 362}},    {BronzeRock, 24, {389, 362}},  {BronzeRock, 25, {551, 313}},
-        {BronzeRock, 49, {551, 313}},   {BronzeRock, 50, {641, 310}},  {BronzeRock, 74, {641, 310}},
-        {BronzeRock, 75, {566, 397}},   {BronzeRock, 100, {566, 397}}, {IronRock, 10, {396, 344}},
-        {IronRock, 30, {585, 279}},     {IronRock, 60, {649, 339}},    {IronRock, 90, {500, 347}},
-        {TitaniumRock, 10, {367, 319}}, {TitaniumRock, 30, {445, 383}}, {TitaniumRock, 60, {546, 339}},
-        {TitaniumRock, 90, {657, 365}},
-    };
-    for (auto row : rows) {
-        CircleSpot spot = hitCircleSpot(row.rock, row.r);
-        EXPECT_EQ(spot.x, row.spot.x) << "rock " << row.rock << " r " << row.r;
-        EXPECT_EQ(spot.y, row.spot.y) << "rock " << row.rock << " r " << row.r;
+    for (int rock : {BronzeRock, IronRock, TitaniumRock}) {
+        std::set<std::pair<int, int>> spots;
+        for (int r = 0; r <= 100; r++) {
+            CircleSpot spot = hitCircleSpot(rock, r), first = hitCircleSpot(rock, std::min(75, r / 25 * 25));
+            EXPECT_TRUE(spot.x == first.x && spot.y == first.y) << "rock " << rock << " r " << r;
+            EXPECT_TRUE(insidePanelArea(spot.x, spot.y)) << "rock " << rock << " r " << r;
+            spots.insert({spot.x, spot.y});
+        }
+        EXPECT_EQ(spots.size(), 4u) << "rock " << rock;
     }
 }
 
 TEST(Mining, HitMustBeCloserThan25PixelsToTheCircle) {
     Harness h;
-    standBefore(h, BronzeRock);
-    openWindow(h);
+    openBefore(h, BronzeRock);
     int x = mining.hitCircleX, y = mining.hitCircleY;
     const struct {
         int dx, dy;
@@ -61,9 +68,7 @@ TEST(Mining, HitMustBeCloserThan25PixelsToTheCircle) {
 
 TEST(Mining, TheFirstThreeHitsNeverMoveTheCircleAndLaterOnesSometimesDo) {
     Harness h;
-    standBefore(h, IronRock);
-    session.Inventory[1] = IronPickaxe;  // 25 hits to finish: 12 leave it standing
-    openWindow(h);
+    openWithTool(h, IronRock, 1, IronPickaxe);  // 25 hits to finish: 12 leave it standing
     int moves = 0;
     for (uint32_t seed = 1; seed <= 30; seed++) {
         reseedSharedRandom(seed);
@@ -90,8 +95,7 @@ TEST(Mining, TheFirstThreeHitsNeverMoveTheCircleAndLaterOnesSometimesDo) {
 
 TEST(Mining, CirclePulsesBetween45And255) {
     Harness h;
-    standBefore(h, TitaniumRock);
-    openWindow(h);
+    openBefore(h, TitaniumRock);
     h.step();
     EXPECT_EQ(mining.hitCircleAlpha, 250);
     int faintestAt = 0, fullAgainAt = 0;
@@ -108,9 +112,7 @@ TEST(Mining, CirclePulsesBetween45And255) {
 
 TEST(Mining, PickaxeRingsAtFivePitches) {
     Harness h;
-    standBefore(h, BronzeRock);
-    session.Inventory[1] = NoItem;  // Wood Pickaxe: 80 hits, so 40 leave the rock standing
-    openWindow(h);
+    openWithTool(h, BronzeRock, 1, NoItem);  // Wood Pickaxe: 80 hits, so 40 leave the rock standing
     std::set<int> pitches;
     for (int i = 0; i < 40; i++) {
         // Looked at as the hit lands: the short ring may be over by the end of a step
@@ -128,8 +130,7 @@ TEST(Mining, PickaxeRingsAtFivePitches) {
 
 TEST(Mining, TwentyFiveHitsTakeTheRockAndHandOverItsOreAtOnce) {
     Harness h;
-    standBefore(h, BronzeRock);
-    openWindow(h);
+    openBefore(h, BronzeRock);
     for (int i = 0; i < 24; i++) hitCircle(h);
     EXPECT_NEAR(interaction.ActivityProgress, 199.2, 1e-9);
     EXPECT_EQ(session.world.AreaContents[middlePlace], BronzeRock);
@@ -139,52 +140,31 @@ TEST(Mining, TwentyFiveHitsTakeTheRockAndHandOverItsOreAtOnce) {
     h.pass();  // the press is handled, no step has run yet
     EXPECT_DOUBLE_EQ(interaction.ActivityProgress, 200);
     EXPECT_EQ(session.world.AreaContents[middlePlace], EmptyPlace);
-    EXPECT_EQ(saveLine(h, placeSaveLine(middlePlace)), "0") << "the rock's removal is saved at once";
+    EXPECT_EQ(savedLine(h, placeSaveLine(middlePlace)), "0") << "the rock's removal is saved at once";
     EXPECT_EQ(session.Inventory[3], BronzeOre) << "the ore comes with the last hit";
     EXPECT_TRUE(interaction.flyActive);
-    EXPECT_EQ(saveLine(h, inventorySaveLine(3)), "4") << "in the same save as the removal";
+    EXPECT_EQ(savedLine(h, inventorySaveLine(3)), "4") << "in the same save as the removal";
     h.releaseLeft();
     h.step();
     EXPECT_EQ(session.Inventory[3], BronzeOre);
 
-    for (int i = 0; i < 5; i++) hitCircle(h);  // during the 500 ms
-    EXPECT_EQ(session.Inventory[4], NoItem) << "one rock, one ore";
-    h.step(15);
-    EXPECT_FALSE(windowIs(WindowPhase::Open));
+    expectOneItemOnly(h, [&] { hitCircle(h); }, "one rock, one ore");  // during the 500 ms
 }
 
-TEST(Mining, BetterPickaxesNeedFewerHits) {
-    const int hitsNeeded[6] = {1600, 800, 80, 25, 16, 4};
-    for (int advantage = -3; advantage <= 2; advantage++) {
-        double progress = 0;
-        int hits = 0;
-        while (progress < 200) {
-            progress += hitGain(advantage);
-            hits++;
-        }
-        EXPECT_EQ(hits, hitsNeeded[advantage + 3]) << "advantage " << advantage;
-    }
-}
+TEST(Mining, BetterPickaxesNeedFewerHits) { expectFewerWithBetterTools(hitGain, 1600, 4); }
 
 TEST(Mining, FullBagLosesTheOreButStillTakesAndSavesTheRock) {
     Harness h;
-    standBefore(h, BronzeRock);
-    for (int slot = 3; slot < 9; slot++) session.Inventory[slot] = OakLogs;
-    session.Inventory[1] = TitaniumPickaxe;  // +2: four hits
-    openWindow(h);
+    openWithAFullBag(h, BronzeRock, 1, TitaniumPickaxe, OakLogs);  // +2: four hits
     for (int i = 0; i < 4; i++) hitCircle(h);
     h.step();
-    EXPECT_EQ(session.world.AreaContents[middlePlace], EmptyPlace);
-    EXPECT_EQ(saveLine(h, placeSaveLine(middlePlace)), "0");
-    EXPECT_EQ(std::count(session.Inventory, session.Inventory + 9, BronzeOre), 0);
-    EXPECT_FALSE(interaction.flyActive);
+    expectTakenWithoutTheItem(h, BronzeOre);
     EXPECT_TRUE(interaction.itemGranted);
 }
 
 TEST(Mining, ReopeningARockStartsAFreshCircle) {
     Harness h;
-    standBefore(h, BronzeRock);
-    openWindow(h);
+    openBefore(h, BronzeRock);
     for (int i = 0; i < 5; i++) hitCircle(h);
     h.step(10);
     h.typeCode(27);
@@ -200,20 +180,13 @@ TEST(Mining, ReopeningARockStartsAFreshCircle) {
 // The last hit's pass runs no step; an Esc read before the next one closes the window.
 TEST(Mining, AnEscRightBehindTheLastHitStillLeavesTheOreInTheBag) {
     Harness h;
-    standBefore(h, BronzeRock);
-    session.Inventory[1] = TitaniumPickaxe;  // +2: four hits
-    openWindow(h);
-    for (int i = 0; i < 3; i++) hitCircle(h);
-    h.moveTo(mining.hitCircleX, mining.hitCircleY);
-    h.pressLeft();
-    h.pass();
-    h.releaseLeft();
+    hitTheLastTimeBeforeAStep(h);
     h.typeCode(27);
     h.step(15);
     ASSERT_TRUE(windowIs(WindowPhase::Closed));
     EXPECT_EQ(session.world.AreaContents[middlePlace], EmptyPlace);
     EXPECT_EQ(session.Inventory[3], BronzeOre);
-    EXPECT_EQ(saveLine(h, inventorySaveLine(3)), "4");
+    EXPECT_EQ(savedLine(h, inventorySaveLine(3)), "4");
     // Opening the empty place again takes nothing away.
     h.typeCode(32);
     h.step(30);
@@ -223,24 +196,16 @@ TEST(Mining, AnEscRightBehindTheLastHitStillLeavesTheOreInTheBag) {
 // The exit button saves and leaves at once: the save must already hold the ore.
 TEST(Mining, LeavingTheGameRightAfterTheLastHitKeepsTheOreInTheSave) {
     Harness h;
-    standBefore(h, BronzeRock);
-    session.Inventory[1] = TitaniumPickaxe;
-    openWindow(h);
-    for (int i = 0; i < 3; i++) hitCircle(h);
-    h.moveTo(mining.hitCircleX, mining.hitCircleY);
-    h.pressLeft();
-    h.pass();
-    h.releaseLeft();
+    hitTheLastTimeBeforeAStep(h);
     h.click(960, 35);  // the HUD's exit button, before another step of the game
-    ASSERT_FALSE(app.inGame);
-    EXPECT_EQ(saveLine(h, placeSaveLine(middlePlace)), "0");
-    EXPECT_EQ(saveLine(h, inventorySaveLine(3)), "4") << "the rock is gone and its ore is saved";
+    ASSERT_FALSE(showing(GameScreen::Game));
+    EXPECT_EQ(savedLine(h, placeSaveLine(middlePlace)), "0");
+    EXPECT_EQ(savedLine(h, inventorySaveLine(3)), "4") << "the rock is gone and its ore is saved";
 }
 
 TEST(Mining, BehindTheHelpPageTheCircleStopsPulsing) {
     Harness h;
-    standBefore(h, BronzeRock);
-    openWindow(h);
+    openBefore(h, BronzeRock);
     h.click(820, 35);  // help
     int alpha = mining.hitCircleAlpha;
     h.step(10);

@@ -24,14 +24,6 @@ int boxX(int column) { return 550 + 75 * column; }
 int boxY(int row) { return 250 + 60 * row; }
 constexpr int hatchetRow = 1, pickaxeRow = 2, poleRow = 3;
 
-struct Cell {
-    int x, y;
-};
-Cell homeOf(const SmithingPiece& p) {
-    int cell = p.image % 16;
-    return {498 + 75 * (cell % 4), 228 + 75 * (cell / 4)};
-}
-
 // A loaded game with the wisp before an anvil, its window zoomed fully open by hand
 // (the zoom itself belongs to the interaction window's tests), and the given items
 // in slots 3 on.
@@ -98,7 +90,7 @@ void dragPiece(Harness& h, int i, int x, int y, int grabDx = 3, int grabDy = -2)
 }
 
 void placePiece(Harness& h, int i) {
-    Cell home = homeOf(smithing.pieces[i]);
+    PiecePlace home = pieceHome(smithing.pieces[i]);
     dragPiece(h, i, home.x, home.y);
 }
 
@@ -144,8 +136,8 @@ TEST(Smithing, WithIronOreOnlyJustTheMiddleColumnCanBeChosenAndTheOreIsTaken) {
     EXPECT_EQ(smithing.toolKind, IronHatchet);
     EXPECT_EQ(session.Inventory[3], NoItem) << "the lowest slot's ore is taken";
     EXPECT_EQ(session.Inventory[4], IronOre);
-    EXPECT_EQ(saveLine(h, inventorySaveLine(3)), "0");
-    EXPECT_EQ(saveLine(h, inventorySaveLine(4)), "5");
+    EXPECT_EQ(savedLine(h, inventorySaveLine(3)), "0");
+    EXPECT_EQ(savedLine(h, inventorySaveLine(4)), "5");
     EXPECT_TRUE(soundPlaying("menu slide"));
     EXPECT_TRUE(soundPlaying("inventory"));
     EXPECT_FALSE(inventoryPanel.open);
@@ -278,7 +270,7 @@ TEST(Smithing, APieceLetGoCloserThan25PixelsToItsCellSnapsIn) {
     for (auto drop : drops) {
         int i = firstLoose();
         ASSERT_GE(i, 0);
-        Cell home = homeOf(smithing.pieces[i]);
+        PiecePlace home = pieceHome(smithing.pieces[i]);
         stopSound("smithing sizzle");
         dragPiece(h, i, home.x + drop.dx, home.y + drop.dy);
         const SmithingPiece& p = smithing.pieces[i];
@@ -401,7 +393,7 @@ TEST(Smithing, TheToolIsMadeAtTheLastSnapAndNeverBefore) {
         EXPECT_EQ(std::count(session.Inventory, session.Inventory + 9, BronzeFishingPole), 1);
     }
     int i = firstLoose();
-    Cell home = homeOf(smithing.pieces[i]);
+    PiecePlace home = pieceHome(smithing.pieces[i]);
     press(h, smithing.pieces[i].x, smithing.pieces[i].y);
     h.moveTo(home.x, home.y);
     frame(h);
@@ -412,7 +404,7 @@ TEST(Smithing, TheToolIsMadeAtTheLastSnapAndNeverBefore) {
     EXPECT_TRUE(interaction.itemGranted);
     EXPECT_EQ(session.Inventory[3], BronzeFishingPole) << "the ore's slot was the first free one";
     EXPECT_TRUE(interaction.flyActive);
-    EXPECT_EQ(saveLine(h, inventorySaveLine(3)), std::to_string(BronzeFishingPole));
+    EXPECT_EQ(savedLine(h, inventorySaveLine(3)), std::to_string(BronzeFishingPole));
     EXPECT_TRUE(interaction.closeScheduled);
     EXPECT_EQ(interaction.closeAt, lastSnapAt + 500);
     EXPECT_EQ(session.world.AreaContents[middlePlace], Anvil) << "the anvil stays";
@@ -444,7 +436,7 @@ TEST(Smithing, WithoutRoomOrAfterAnAwardNoToolComesButTheWindowStillClosesAndSav
         EXPECT_FALSE(interaction.flyActive);
         EXPECT_TRUE(interaction.closeScheduled);
         if (fullBag) {
-            EXPECT_EQ(saveLine(h, inventorySaveLine(8)), std::to_string(PineLogs)) << "saved at the end";
+            EXPECT_EQ(savedLine(h, inventorySaveLine(8)), std::to_string(PineLogs)) << "saved at the end";
         }
     }
 }
@@ -548,7 +540,7 @@ TEST(Smithing, APieceIsLetGoWhenTheLeftButtonIsUpWhateverElseIsHeld) {
     frame(h);
     int i = lastLoose();
     const SmithingPiece& p = smithing.pieces[i];
-    Cell home = homeOf(p);
+    PiecePlace home = pieceHome(p);
     press(h, p.x + 3, p.y - 2);
     ASSERT_EQ(smithing.draggedPiece, i);
     h.moveTo(home.x + 3, home.y - 2);

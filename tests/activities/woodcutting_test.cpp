@@ -10,8 +10,7 @@
 
 TEST(Woodcutting, TwentyChopsWithABronzeHatchetFellTheBirchIntoTheFirstEmptySlot) {
     Harness h;
-    standBefore(h, BirchTree);
-    openWindow(h);
+    openBefore(h, BirchTree);
     for (int i = 0; i < 19; i++) chop(h);
     EXPECT_DOUBLE_EQ(interaction.ActivityProgress, 190);
     EXPECT_EQ(session.world.AreaContents[middlePlace], BirchTree);
@@ -23,8 +22,8 @@ TEST(Woodcutting, TwentyChopsWithABronzeHatchetFellTheBirchIntoTheFirstEmptySlot
     EXPECT_EQ(session.world.AreaContents[middlePlace], EmptyPlace) << "the tree goes at once";
     EXPECT_EQ(session.Inventory[3], BirchLogs);
     EXPECT_TRUE(interaction.newItemMarks[3]);
-    EXPECT_EQ(saveLine(h, placeSaveLine(middlePlace)), "0");
-    EXPECT_EQ(saveLine(h, inventorySaveLine(3)), "1");
+    EXPECT_EQ(savedLine(h, placeSaveLine(middlePlace)), "0");
+    EXPECT_EQ(savedLine(h, inventorySaveLine(3)), "1");
 
     h.step(14);  // 476 ms later
     EXPECT_TRUE(windowIs(WindowPhase::Open)) << "the felled tree stays 500 ms";
@@ -43,17 +42,15 @@ TEST(Woodcutting, AStrokeMustBeginBetweenY201And549) {
     } starts[] = {{300, true}, {201, true}, {549, true}, {200, false}, {550, false}, {560, false}};
     for (auto start : starts) {
         Harness h;
-        standBefore(h, BirchTree);
-        openWindow(h);
-        stroke(h, 470, start.y, 520, 300);
+        openBefore(h, BirchTree);
+        drag(h, 470, start.y, 520, 300);
         EXPECT_DOUBLE_EQ(interaction.ActivityProgress, start.chops ? 10 : 0) << "begun at y " << start.y;
     }
 }
 
 TEST(Woodcutting, OnlyWhereTheStrokeBeganAndWasLetGoCount) {
     Harness h;
-    standBefore(h, BirchTree);
-    openWindow(h);
+    openBefore(h, BirchTree);
     stroke(h, 480, 300, 560);  // begun on the trunk
     stroke(h, 505, 300, 420);
     EXPECT_DOUBLE_EQ(interaction.ActivityProgress, 0) << "a press on the trunk starts nothing";
@@ -64,7 +61,7 @@ TEST(Woodcutting, OnlyWhereTheStrokeBeganAndWasLetGoCount) {
     EXPECT_DOUBLE_EQ(interaction.ActivityProgress, 20);
     stroke(h, 470, 300, 510);  // let go on the trunk's last pixel
     EXPECT_DOUBLE_EQ(interaction.ActivityProgress, 20);
-    stroke(h, 470, 300, 520, 590);  // let go far below: y at release plays no part
+    drag(h, 470, 300, 520, 590);  // let go far below: y at release plays no part
     EXPECT_DOUBLE_EQ(interaction.ActivityProgress, 30);
 
     // Right across the trunk and back again before letting go.
@@ -82,34 +79,35 @@ TEST(Woodcutting, OnlyWhereTheStrokeBeganAndWasLetGoCount) {
 
 TEST(Woodcutting, OnePressGivesAtMostOneChop) {
     Harness h;
-    standBefore(h, BirchTree);
-    openWindow(h);
+    openBefore(h, BirchTree);
     chop(h);
     h.step(10);  // the pointer rests right of the trunk with the button up
     EXPECT_DOUBLE_EQ(interaction.ActivityProgress, 10);
 }
 
+namespace {
+// Down at fromX and up again before the next step, which finds the pointer at toX.
+void flick(Harness& h, int fromX, int toX) {
+    h.moveTo(fromX, 300);
+    h.pressLeft();
+    h.releaseLeft();
+    h.moveTo(toX, 300);
+    h.step(2);
+}
+}  // namespace
+
 TEST(Woodcutting, AFlickFasterThanAStepStillChops) {
     Harness h;
-    standBefore(h, BirchTree);
-    openWindow(h);
-    h.moveTo(470, 300);
-    h.pressLeft();
-    h.releaseLeft();
-    h.moveTo(520, 300);
-    h.step(2);
+    openBefore(h, BirchTree);
+    flick(h, 470, 520);
     EXPECT_DOUBLE_EQ(interaction.ActivityProgress, 10) << "pressed left of the trunk, up right of it";
-    h.moveTo(470, 300);
-    h.pressLeft();
-    h.releaseLeft();
-    h.step(2);
+    flick(h, 470, 470);
     EXPECT_DOUBLE_EQ(interaction.ActivityProgress, 10) << "a click in place is no stroke";
 }
 
 TEST(Woodcutting, RedStrokeFollowsThePointerWhileHeld) {
     Harness h;
-    standBefore(h, BirchTree);
-    openWindow(h);
+    openBefore(h, BirchTree);
     h.moveTo(200, 400);
     h.pressLeft();
     h.step();
@@ -132,29 +130,12 @@ TEST(Woodcutting, RedStrokeFollowsThePointerWhileHeld) {
     h.releaseLeft();
 }
 
-TEST(Woodcutting, BetterHatchetsNeedFewerChops) {
-    // Chops from 0 to 200, by ToolAdvantage -3..+2.
-    const int chopsNeeded[6] = {1600, 800, 80, 20, 13, 4};
-    for (int advantage = -3; advantage <= 2; advantage++) {
-        double progress = 0;
-        int chops = 0;
-        while (progress < 200) {
-            progress += chopGain(advantage);
-            chops++;
-        }
-        EXPECT_EQ(chops, chopsNeeded[advantage + 3]) << "advantage " << advantage;
-    }
-}
+TEST(Woodcutting, BetterHatchetsNeedFewerChops) { expectFewerWithBetterTools(chopGain, 1600, 4); }
 
 TEST(Woodcutting, TitaniumHatchetFellsABirchInFourChopsAndLaterChopsAddNothing) {
     Harness h;
-    standBefore(h, BirchTree);
-    session.Inventory[0] = TitaniumHatchet;
-    openWindow(h);
-    for (int i = 0; i < 3; i++) chop(h);
-    EXPECT_EQ(session.world.AreaContents[middlePlace], BirchTree);
-    chop(h);
-    EXPECT_EQ(session.world.AreaContents[middlePlace], EmptyPlace);
+    openWithTool(h, BirchTree, 0, TitaniumHatchet);
+    expectGatheredByTheLast(4, [&] { chop(h); });
     EXPECT_EQ(session.Inventory[3], BirchLogs);
     chop(h);  // still inside the 500 ms
     EXPECT_TRUE(windowIs(WindowPhase::Open));
@@ -164,9 +145,7 @@ TEST(Woodcutting, TitaniumHatchetFellsABirchInFourChopsAndLaterChopsAddNothing) 
 
 TEST(Woodcutting, WoodHatchetOnAnOakNeedsSixteenHundredChops) {
     Harness h;
-    standBefore(h, OakTree);
-    session.Inventory[0] = NoItem;
-    openWindow(h);
+    openWithTool(h, OakTree, 0, NoItem);
     chop(h);
     EXPECT_DOUBLE_EQ(interaction.ActivityProgress, 0.125);
 }
@@ -189,13 +168,7 @@ TEST(Woodcutting, SwipesOnATouchScreenChopToo) {
 
 TEST(Woodcutting, FullBagStillFellsAndSavesTheTree) {
     Harness h;
-    standBefore(h, BirchTree);
-    for (int slot = 3; slot < 9; slot++) session.Inventory[slot] = PineLogs;
-    session.Inventory[0] = TitaniumHatchet;
-    openWindow(h);
+    openWithAFullBag(h, BirchTree, 0, TitaniumHatchet, PineLogs);
     for (int i = 0; i < 4; i++) chop(h);
-    EXPECT_EQ(session.world.AreaContents[middlePlace], EmptyPlace);
-    EXPECT_EQ(saveLine(h, placeSaveLine(middlePlace)), "0");
-    EXPECT_EQ(std::count(session.Inventory, session.Inventory + 9, BirchLogs), 0);
-    EXPECT_FALSE(interaction.flyActive);
+    expectTakenWithoutTheItem(h, BirchLogs);
 }

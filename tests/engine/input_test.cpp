@@ -4,7 +4,7 @@
 #include "engine/input.h"
 #include "frontend/load_screen.h"
 #include "game/dispatch.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "world/area_objects.h"
 #include "world/game_session.h"
 #include "world/kinds.h"
@@ -61,40 +61,37 @@ TEST(Input, TouchClickIsThePointerLandingOnANewSpot) {
 // A press on the title's play button does nothing while a loading screen covers it,
 // and opens the main menu once the screen has gone.
 TEST(Input, ClicksWaitForTheLoadingScreen) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}}});
+    Harness h(returningPlayer());
     h.boot();
-    ASSERT_TRUE(app.showTitle);
+    ASSERT_TRUE(showing(GameScreen::Title));
     raiseLoadingScreen(74);
     h.menuPress(500, 500);
     EXPECT_TRUE(app.loadingScreenOn);
-    EXPECT_TRUE(app.showTitle);
-    EXPECT_FALSE(app.showMainMenu) << "the press went through the loading screen";
+    EXPECT_TRUE(showing(GameScreen::Title));
+    EXPECT_FALSE(showing(GameScreen::MainMenu)) << "the press went through the loading screen";
     app.loadProgress = 74;
     for (int i = 0; i < 20 && app.loadingScreenOn; i++) h.step();
     ASSERT_FALSE(app.loadingScreenOn);
     h.menuPress(500, 500);
-    EXPECT_TRUE(app.showMainMenu) << "the same press once the loading screen has gone";
+    EXPECT_TRUE(showing(GameScreen::MainMenu)) << "the same press once the loading screen has gone";
 }
 
 TEST(Input, PointerInRectIncludesLeftAndTopEdgesOnly) {
     Harness h;
     h.boot();
-    auto at = [&](int x, int y) {
+    auto inBox = [&](int x, int y) {  // the 100 x 40 box centred on (500, 300)
         h.moveTo(x, y);
         refreshPointerSnapshot();
+        return pointerInRectInt(500, 300, 100, 40);
     };
-    at(450, 280);
-    EXPECT_TRUE(pointerInRectInt(500, 300, 100, 40));
-    at(549, 319);
-    EXPECT_TRUE(pointerInRectInt(500, 300, 100, 40));
-    at(550, 300);
-    EXPECT_FALSE(pointerInRectInt(500, 300, 100, 40));
-    at(500, 320);
-    EXPECT_FALSE(pointerInRectInt(500, 300, 100, 40));
+    EXPECT_TRUE(inBox(450, 280) && inBox(549, 319));
+    EXPECT_FALSE(inBox(550, 300) || inBox(500, 320));
     // Float halves are truncated: a 295 wide box at 145 starts at x -2 and ends before 293.
-    at(292, 215);
+    h.moveTo(292, 215);
+    refreshPointerSnapshot();
     EXPECT_TRUE(pointerInRect(145, 215, 295, 290));
-    at(293, 215);
+    h.moveTo(293, 215);
+    refreshPointerSnapshot();
     EXPECT_FALSE(pointerInRect(145, 215, 295, 290));
     h.leaveWindow();
     refreshPointerSnapshot();
@@ -153,7 +150,7 @@ TEST(Input, HoldingTheRightButtonInAGameShowsTooltipsAtOnce) {
 }
 
 TEST(Input, TheWheelScrollsTheLoadListOneRowPerTurn) {
-    std::vector<std::pair<std::string, std::string>> saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}};
+    std::vector<std::pair<std::string, std::string>> saves = {settingsFile()};
     std::string list = "14\n";
     for (int i = 1; i <= 13; i++) {
         list += std::to_string(i) + "\n";
@@ -162,8 +159,7 @@ TEST(Input, TheWheelScrollsTheLoadListOneRowPerTurn) {
     saves.push_back({"sL.kv", list});
     Harness h({.saves = saves});
     h.boot();
-    app.showTitle = false;
-    app.showLoadList = true;
+    changeScreen(GameScreen::LoadList);
     buildLoadRows();
     auto wheel = [](int delta) {
         sf::Event event;
@@ -181,7 +177,7 @@ TEST(Input, TheWheelScrollsTheLoadListOneRowPerTurn) {
     EXPECT_EQ(loadRows.scroll, 2) << "13 rows: at most two hidden above";
     wheel(2);
     EXPECT_EQ(loadRows.scroll, 1);
-    app.showLoadList = false;
+    changeScreen(GameScreen::MainMenu);
     wheel(1);
     EXPECT_EQ(loadRows.scroll, 1) << "only the load list listens to the wheel";
 }

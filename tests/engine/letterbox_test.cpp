@@ -5,42 +5,25 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <utility>
+#include <vector>
 
 namespace {
 bool insidePicture(sf::Vector2i v) { return v.x >= 1 && v.x <= 999 && v.y >= 1 && v.y <= 599; }
+
+// The picture's place in a window of w x h: left, top, width, height.
+std::vector<int> boxIn(unsigned w, unsigned h) {
+    Letterbox box = letterboxFor(w, h);
+    return {box.left, box.top, box.width, box.height};
+}
 }  // namespace
 
-TEST(Letterbox, WideWindowHasBarsLeftAndRight) {
-    Letterbox box = letterboxFor(1600, 600);
-    EXPECT_EQ(box.left, 300);
-    EXPECT_EQ(box.top, 0);
-    EXPECT_EQ(box.width, 1000);
-    EXPECT_EQ(box.height, 600);
-}
+TEST(Letterbox, WideWindowHasBarsLeftAndRight) { EXPECT_EQ(boxIn(1600, 600), (std::vector<int>{300, 0, 1000, 600})); }
 
-TEST(Letterbox, TallWindowHasBarsAboveAndBelow) {
-    Letterbox box = letterboxFor(1000, 1000);
-    EXPECT_EQ(box.left, 0);
-    EXPECT_EQ(box.top, 200);
-    EXPECT_EQ(box.width, 1000);
-    EXPECT_EQ(box.height, 600);
-}
+TEST(Letterbox, TallWindowHasBarsAboveAndBelow) { EXPECT_EQ(boxIn(1000, 1000), (std::vector<int>{0, 200, 1000, 600})); }
 
-TEST(Letterbox, FullHdScreenScalesBy1Point8) {
-    Letterbox box = letterboxFor(1920, 1080);
-    EXPECT_EQ(box.left, 60);
-    EXPECT_EQ(box.top, 0);
-    EXPECT_EQ(box.width, 1800);
-    EXPECT_EQ(box.height, 1080);
-}
+TEST(Letterbox, FullHdScreenScalesBy1Point8) { EXPECT_EQ(boxIn(1920, 1080), (std::vector<int>{60, 0, 1800, 1080})); }
 
-TEST(Letterbox, SmallWindowShrinksThePicture) {
-    Letterbox box = letterboxFor(800, 600);
-    EXPECT_EQ(box.left, 0);
-    EXPECT_EQ(box.top, 60);
-    EXPECT_EQ(box.width, 800);
-    EXPECT_EQ(box.height, 480);
-}
+TEST(Letterbox, SmallWindowShrinksThePicture) { EXPECT_EQ(boxIn(800, 600), (std::vector<int>{0, 60, 800, 480})); }
 
 TEST(Letterbox, ThePictureKeepsItsShapeAtEverySize) {
     for (unsigned w = 200; w <= 2600; w += 37) {

@@ -79,11 +79,7 @@ private:
 // A touch player drops the last item needed on the beaker, `seconds` into the game;
 // the ending reports the finished game in its first step.
 void finishTheGameByTouch(Harness& h, int seconds) {
-    PlayerState& p = session.player;
-    p.arrivalBeam = p.inTransition = false;
-    p.playerY = 400;
-    p.controlEnabled = true;
-    p.PlayTimer = seconds;
+    session.player.PlayTimer = seconds;
     resetPlayTimerReference();
     for (int k = 1; k <= 21; k++) session.ResearchLevel[k] = 100;
     session.ResearchLevel[CookedBass] = 60;
@@ -155,13 +151,15 @@ std::vector<std::string> newRequests() {
 
 using Texts = std::vector<std::string>;
 
+// Reports go to the stub server on loopback.
+template <class Server>
+void reportTo(const Server& server) { setMetricsServer("127.0.0.1", server.port()); }
+
 // A report box is filled grey while it is ticked.
 bool boxTicked(Harness& h, int x, int y) { return h.pixel(x - 8, y - 8) == sf::Color(100, 100, 100); }
 
 void showSettings(Harness& h) {
-    clearMenuFlags();
-    app.inGame = false;
-    app.showSettings = true;
+    changeScreen(GameScreen::Settings);
     h.step();
 }
 
@@ -170,7 +168,7 @@ void showSettings(Harness& h) {
 TEST(Metrics, TheFirstStartReportsANewPlayer) {
     Harness h({.saves = {{"mC.kv", "1\n"}}});
     StubServer server;
-    setMetricsServer("127.0.0.1", server.port());
+    reportTo(server);
     h.boot();
     ASSERT_TRUE(waitForMetrics(5000));
     ASSERT_EQ(server.targets().size(), 1u);
@@ -186,9 +184,9 @@ TEST(Metrics, UndeliveredReportsWaitAndGoOutTogetherAtTheNextStart) {
     Harness h({.saves = {{"mC.kv", "1\n"}}});
     {
         StubServer failing(false);
-        setMetricsServer("127.0.0.1", failing.port());
+        reportTo(failing);
         h.boot();
-        h.startGame(4);
+        h.standInGame(4);
         ASSERT_TRUE(waitForMetrics(5000));
     }
     EXPECT_EQ(h.readFile("saves/mT.kv"), "newplayer=true\nnewgame=true\n");
@@ -198,7 +196,7 @@ TEST(Metrics, UndeliveredReportsWaitAndGoOutTogetherAtTheNextStart) {
     EXPECT_EQ(h.readFile("saves/mT.kv"), "newplayer=true\nnewgame=true\ngametime=303&touchmode=true\n");
 
     StubServer server;
-    setMetricsServer("127.0.0.1", server.port());
+    reportTo(server);
     h.restart();
     ASSERT_TRUE(waitForMetrics(5000));
     ASSERT_EQ(server.targets().size(), 1u) << "one request for everything that waited";
@@ -209,7 +207,7 @@ TEST(Metrics, UndeliveredReportsWaitAndGoOutTogetherAtTheNextStart) {
 TEST(Metrics, NoPostSendsNothingAndDropsWhatWaited) {
     Harness h({.saves = {{"ch.eat", "noPost = true\n"}, {"mT.kv", "a=1\nb=2\n"}, {"mC.kv", "1\n"}}});
     StubServer server;
-    setMetricsServer("127.0.0.1", server.port());
+    reportTo(server);
     h.boot();
     h.startGame(2);
     ASSERT_TRUE(waitForMetrics(5000));
@@ -238,7 +236,7 @@ TEST(Metrics, CheatLinesMustMatchExactly) {
 TEST(Metrics, ASilentServerNeitherStallsTheWorkerNorLosesAReport) {
     Harness h({.saves = {{"mC.kv", "1\n"}}});
     SilentServer silent;
-    setMetricsServer("127.0.0.1", silent.port());
+    reportTo(silent);
     h.boot();
     sendMetrics("newgame=true");
     EXPECT_EQ(h.readFile("saves/mT.kv"), "newplayer=true\nnewgame=true\n")
@@ -248,7 +246,7 @@ TEST(Metrics, ASilentServerNeitherStallsTheWorkerNorLosesAReport) {
     EXPECT_EQ(h.readFile("saves/mT.kv"), "newplayer=true\nnewgame=true\n");
 
     StubServer server;
-    setMetricsServer("127.0.0.1", server.port());
+    reportTo(server);
     h.restart();
     ASSERT_TRUE(waitForMetrics(5000));
     ASSERT_EQ(server.targets().size(), 1u);
@@ -259,7 +257,7 @@ TEST(Metrics, ASilentServerNeitherStallsTheWorkerNorLosesAReport) {
 TEST(Metrics, OnlyWellFormedReportLinesAreSent) {
     Harness h({.saves = {{"mC.kv", "1\n"}, {"sL.kv", "1\n"}, {"mT.kv", "a b\n../../x\n%zz=1\nnewgame=true\nkey=\xff\n=1\ngametime=5&touchmode=false\n"}}});
     StubServer server;
-    setMetricsServer("127.0.0.1", server.port());
+    reportTo(server);
     h.boot();
     ASSERT_TRUE(waitForMetrics(5000));
     ASSERT_EQ(server.targets().size(), 1u);

@@ -10,7 +10,7 @@
 #include "engine/platform.h"
 #include "engine/toolkit.h"
 #include "game/frame_loop.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "world/game_session.h"
 #include "world/kinds.h"
 
@@ -19,24 +19,18 @@
 #include <chrono>
 #include <thread>
 
-namespace {
-HarnessOptions pastTheChooser() {
-    return {.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}}};
-}
-}  // namespace
-
 TEST(Pacing, AClickIsHandledBeforeTheStepThatFollowsIt) {
-    Harness h(pastTheChooser());
+    Harness h(returningPlayer());
     h.boot();
     h.step(10);
-    ASSERT_TRUE(app.showTitle);
+    ASSERT_TRUE(showing(GameScreen::Title));
     sf::Image title = h.screenshot();
 
     h.advance(34);          // a step is due...
     h.moveTo(500, 500);     // ...and the play letters are pressed before the pass runs it
     h.pressLeft();
     EXPECT_EQ(runLoopPass(), 1);
-    EXPECT_TRUE(app.showMainMenu);
+    EXPECT_TRUE(showing(GameScreen::MainMenu));
     sf::Image shown = h.screenshot();
     h.releaseLeft();
     h.step();
@@ -49,7 +43,7 @@ TEST(Pacing, AClickIsHandledBeforeTheStepThatFollowsIt) {
 }
 
 TEST(Pacing, TheLoopSleepsOnlyUntilTheNextStepIsDue) {
-    Harness h(pastTheChooser());
+    Harness h(returningPlayer());
     h.boot();
     h.step();
     EXPECT_EQ(msUntilStepDue(), 33 - (h.now() - app.lastTickMs));
@@ -58,7 +52,7 @@ TEST(Pacing, TheLoopSleepsOnlyUntilTheNextStepIsDue) {
 }
 
 TEST(Pacing, ASleepingLoopWakesForAClick) {
-    Harness h(pastTheChooser());
+    Harness h(returningPlayer());
     h.boot();
     h.step(10);
     std::thread presser([&] {
@@ -102,9 +96,7 @@ TEST(Pacing, SpritesKeepEveryPixelWhicheverFilterTheyAreDrawnWith) {
         EXPECT_EQ(entry.texture->isSmooth(), !d.onGrid) << d.name;
         sf::Image drawn = h.screenshot();
         scaleSprite(d.name, 1.0);
-        int differing = 0;
-        for (unsigned y = 0; y < 600; y++)
-            for (unsigned x = 0; x < 1000; x++) differing += smooth.getPixel(x, y) != drawn.getPixel(x, y);
+        int differing = pixelsDiffering(smooth, drawn, 0, 0, 1000, 600);
         EXPECT_EQ(differing, 0) << d.name;
     }
 }
@@ -131,9 +123,7 @@ TEST(Pacing, LayersUnderAnOpenPanelLeaveItOutAndThePictureStaysTheSame) {
     h.boot();
     sf::Image plain = drawUnderThePanel(h, false);
     sf::Image covered = drawUnderThePanel(h, true);
-    int differing = 0;
-    for (unsigned y = 0; y < 600; y++)
-        for (unsigned x = 0; x < 1000; x++) differing += plain.getPixel(x, y) != covered.getPixel(x, y);
+    int differing = pixelsDiffering(plain, covered, 0, 0, 1000, 600);
     EXPECT_EQ(differing, 0);
     EXPECT_FALSE(coverActive());
 }

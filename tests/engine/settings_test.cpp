@@ -3,7 +3,7 @@
 #include "engine/input.h"
 #include "engine/settings.h"
 #include "engine/sound.h"
-#include "support/harness.h"
+#include "support/play.h"
 
 #include <gtest/gtest.h>
 
@@ -11,15 +11,15 @@ TEST(Settings, FreshInstallWritesDefaultsAndOpensTheChooser) {
     Harness h;
     h.boot();
     EXPECT_EQ(h.readFile("saves/sF.kv"), "-1\n1\n100\n1\n100\n1\n");
-    EXPECT_TRUE(app.showInputChooser);
-    EXPECT_FALSE(app.showTitle);
+    EXPECT_TRUE(showing(GameScreen::InputChooser));
+    EXPECT_FALSE(showing(GameScreen::Title));
 }
 
 TEST(Settings, LockedFileStartsOnTheTitleWithItsVolumes) {
     Harness h({.saves = {{"sF.kv", "0\n0\n40\n1\n70\n0\n"}}});
     h.boot();
-    EXPECT_TRUE(app.showTitle);
-    EXPECT_FALSE(app.showInputChooser);
+    EXPECT_TRUE(showing(GameScreen::Title));
+    EXPECT_FALSE(showing(GameScreen::InputChooser));
     EXPECT_FALSE(touchMode);
     EXPECT_EQ(settings.musicVolume, 40);
     EXPECT_FALSE(soundPlaying("music")) << "music is muted";
@@ -27,10 +27,10 @@ TEST(Settings, LockedFileStartsOnTheTitleWithItsVolumes) {
 }
 
 TEST(Settings, TouchLockedStartsInTouchMode) {
-    Harness h({.saves = {{"sF.kv", "1\n1\n100\n1\n100\n0\n"}}});
+    Harness h({.saves = {settingsFile({.inputChoice = 1})}});
     h.boot();
     EXPECT_TRUE(touchMode);
-    EXPECT_TRUE(app.showTitle);
+    EXPECT_TRUE(showing(GameScreen::Title));
 }
 
 TEST(Settings, ShortAndDamagedFilesTakeDefaultsAndVolumesAreClampedWhenApplied) {
@@ -39,7 +39,7 @@ TEST(Settings, ShortAndDamagedFilesTakeDefaultsAndVolumesAreClampedWhenApplied) 
     EXPECT_EQ(settings.musicOn, 1) << "a line without a number keeps its default";
     EXPECT_EQ(settings.musicVolume, 250) << "values are not limited when read";
     EXPECT_EQ(soundVolume("music"), 100) << "but the sound never goes above 100";
-    EXPECT_TRUE(app.showInputChooser) << "a short file asks again: the sixth value defaults to 1";
+    EXPECT_TRUE(showing(GameScreen::InputChooser)) << "a short file asks again: the sixth value defaults to 1";
     EXPECT_FALSE(touchMode) << "the chooser always starts in Mouse/Keyboard mode";
 }
 
@@ -47,8 +47,7 @@ TEST(Settings, AHugeVolumeReadsAsItIsButItsKnobStaysOnTheSlider) {
     Harness h({.saves = {{"sF.kv", "0\n1\n2147483647\n1\n-2147483648\n0\n"}}});
     h.boot();
     EXPECT_EQ(settings.musicVolume, 2147483647);
-    app.showTitle = false;
-    app.showSettings = true;
+    changeScreen(GameScreen::Settings);
     h.moveTo(10, 10);
     h.step();
     sf::Image picture = h.screenshot();

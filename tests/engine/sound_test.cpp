@@ -2,7 +2,7 @@
 #include "engine/app_state.h"
 #include "engine/settings.h"
 #include "engine/sound.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "world/game_session.h"
 
 #include <chrono>
@@ -25,7 +25,7 @@ void waitUntilStopped(const std::string& name) {
 }  // namespace
 
 TEST(Sound, SwitchedOffCategoriesRefuseNewSoundsButLeavePlayingOnesAlone) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}}});
+    Harness h({.saves = {settingsFile()}});
     h.boot();
     EXPECT_TRUE(playSound("fire sizzle", false));
     settings.sfxOn = 0;
@@ -37,7 +37,7 @@ TEST(Sound, SwitchedOffCategoriesRefuseNewSoundsButLeavePlayingOnesAlone) {
 }
 
 TEST(Sound, RestartRulesAndASoundThatEndedPlaysAgain) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}}});
+    Harness h({.saves = {settingsFile()}});
     h.boot();
     EXPECT_TRUE(playSound("tree chop", false));
     EXPECT_FALSE(playSound("tree chop", false)) << "already playing and no restart";
@@ -48,7 +48,7 @@ TEST(Sound, RestartRulesAndASoundThatEndedPlaysAgain) {
 }
 
 TEST(Sound, MusicPausesAndResumesWhereItWas) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}}});
+    Harness h({.saves = {settingsFile()}});
     h.boot();
     ASSERT_TRUE(soundPlaying("music"));
     pauseSound("music");
@@ -58,7 +58,7 @@ TEST(Sound, MusicPausesAndResumesWhereItWas) {
 }
 
 TEST(Sound, FadesMoveInWholeUnitsToTheExactTargetAndAreNotQueued) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}}});
+    Harness h({.saves = {settingsFile()}});
     h.boot();
     setSoundVolume("rain", 80);
     fadeTo("rain", 30, 100);
@@ -71,7 +71,7 @@ TEST(Sound, FadesMoveInWholeUnitsToTheExactTargetAndAreNotQueued) {
 }
 
 TEST(Sound, LosingFocusQuietsEverythingAndStopsTheWisp) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n60\n1\n100\n0\n"}}});
+    Harness h({.saves = {settingsFile({.musicVolume = 60})}});
     h.boot();
     ASSERT_TRUE(app.windowFocused);
     session.player.moveRightHeld = true;
@@ -92,7 +92,7 @@ TEST(Sound, LosingFocusQuietsEverythingAndStopsTheWisp) {
 
 // A switch away and straight back: the fade-outs still run when the focus returns.
 TEST(Sound, AQuickSwitchAwayAndBackEndsAtThePlayersVolumes) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n60\n1\n80\n0\n"}}});
+    Harness h({.saves = {settingsFile({.musicVolume = 60, .sfxVolume = 80})}});
     h.boot();
     h.setFocus(false);
     h.pass();

@@ -7,10 +7,12 @@ set(ENGINE_TEST_SOURCES
   tests/engine/threads_test.cpp
   tests/engine/metrics_test.cpp
   tests/engine/run_folder_test.cpp
+  tests/engine/one_copy_test.cpp
   tests/engine/letterbox_test.cpp
   tests/engine/window_sizes_test.cpp
   tests/engine/missing_assets_test.cpp
   tests/engine/pacing_test.cpp
   tests/engine/catalogue_test.cpp
   tests/engine/settings_test.cpp
+  tests/engine/gamepad_test.cpp
 )

@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include <array>
+#include <functional>
+
 TEST(Toolkit, LabelOriginsAreEvenSoTextSitsOnWholePixels) {
     EXPECT_EQ(labelOriginX(101, AlignCentre), 50);   // half 50 is even
     EXPECT_EQ(labelOriginX(102, AlignCentre), 52);   // half 51 is odd: one more
@@ -13,13 +16,20 @@ TEST(Toolkit, LabelOriginsAreEvenSoTextSitsOnWholePixels) {
     EXPECT_EQ(labelOriginX(101, AlignLeft), 0);
 }
 
-TEST(Toolkit, FrameRectDrawsThreePixelBarsJustOutsideTheBox) {
-    Harness h;
+namespace {
+// The picture of what draw() puts on a black view, in the given fill colour.
+sf::Image drawnOnBlack(Harness& h, sf::Color fill, const std::function<void()>& draw) {
     h.boot();
     shadeView(255);
-    setFill(255, 255, 255);
-    frameRect(500, 300, 400, 50);
-    sf::Image shot = h.screenshot();
+    setFill(fill.r, fill.g, fill.b);
+    draw();
+    return h.screenshot();
+}
+}  // namespace
+
+TEST(Toolkit, FrameRectDrawsThreePixelBarsJustOutsideTheBox) {
+    Harness h;
+    sf::Image shot = drawnOnBlack(h, sf::Color::White, [] { frameRect(500, 300, 400, 50); });
     auto white = [&](int x, int y) { return shot.getPixel(x, y) == sf::Color::White; };
     // Top bar centred on y 274, bottom on 326, both 400 wide from x 300.
     for (int y : {273, 274, 275, 325, 326, 327}) EXPECT_TRUE(white(500, y)) << y;
@@ -35,11 +45,7 @@ TEST(Toolkit, FrameRectDrawsThreePixelBarsJustOutsideTheBox) {
 
 TEST(Toolkit, BarFromLeftGrowsRightFromItsLeftEdge) {
     Harness h;
-    h.boot();
-    shadeView(255);
-    setFill(255, 0, 0);
-    fillBarFromLeft(300, 300, 50, 40);
-    sf::Image shot = h.screenshot();
+    sf::Image shot = drawnOnBlack(h, sf::Color::Red, [] { fillBarFromLeft(300, 300, 50, 40); });
     EXPECT_EQ(shot.getPixel(300, 275), sf::Color::Red);
     EXPECT_EQ(shot.getPixel(339, 324), sf::Color::Red);
     EXPECT_NE(shot.getPixel(340, 300), sf::Color::Red);
@@ -49,22 +55,16 @@ TEST(Toolkit, BarFromLeftGrowsRightFromItsLeftEdge) {
 
 TEST(Toolkit, IntegerFramesUseIntegerHalvesAndThickLinesCoverTheirBand) {
     Harness h;
-    h.boot();
-    shadeView(255);
-    setFill(255, 255, 255);
-    frameRectInt(500, 300, 25, 25);  // halves of 12: bars centred at 287, 313, 487 and 513
-    drawThickLine(100, 100, 300, 100, 3, sf::Color::Red);
-    sf::Image shot = h.screenshot();
+    sf::Image shot = drawnOnBlack(h, sf::Color::White, [] {
+        frameRectInt(500, 300, 25, 25);  // halves of 12: bars centred at 287, 313, 487 and 513
+        drawThickLine(100, 100, 300, 100, 3, sf::Color::Red);
+    });
     auto white = [&](int x, int y) { return shot.getPixel(x, y) == sf::Color::White; };
+    // Each bar's outer edge: the first point is on the bar, the second just past it.
+    for (auto [inX, inY, outX, outY] : {std::array{500, 286, 500, 285}, {500, 314, 500, 315}, {486, 300, 485, 300},
+                                        {514, 300, 515, 300}})
+        EXPECT_TRUE(white(inX, inY) && !white(outX, outY)) << inX << ", " << inY;
     EXPECT_TRUE(white(500, 287));
-    EXPECT_TRUE(white(500, 286));
-    EXPECT_FALSE(white(500, 285));
-    EXPECT_TRUE(white(500, 314));
-    EXPECT_FALSE(white(500, 315));
-    EXPECT_TRUE(white(486, 300));
-    EXPECT_FALSE(white(485, 300));
-    EXPECT_TRUE(white(514, 300));
-    EXPECT_FALSE(white(515, 300));
     // The line's band runs 1.5 px either side of y 100 from x 100 to 300.
     EXPECT_EQ(shot.getPixel(200, 99), sf::Color::Red);
     EXPECT_EQ(shot.getPixel(200, 100), sf::Color::Red);

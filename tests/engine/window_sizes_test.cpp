@@ -6,7 +6,7 @@
 #include "engine/sound.h"
 #include "frontend/menu_state.h"
 #include "inventory/inventory.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "world/game_session.h"
 
 #include <cstdlib>
@@ -41,9 +41,8 @@ const WindowCase cases[] = {
 
 void PrintTo(const WindowCase& c, std::ostream* out) { *out << c.name; }
 
-HarnessOptions returningPlayer(const WindowCase& c) {
-    HarnessOptions options;
-    options.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}};
+HarnessOptions returningPlayerIn(const WindowCase& c) {
+    HarnessOptions options = returningPlayer();
     options.windowWidth = c.width;
     options.windowHeight = c.height;
     return options;
@@ -67,27 +66,27 @@ class WindowSizes : public ::testing::TestWithParam<WindowCase> {};
 
 TEST_P(WindowSizes, MappedCentresOfMenuButtonsPressThem) {
     const WindowCase& c = GetParam();
-    Harness h(returningPlayer(c));
+    Harness h(returningPlayerIn(c));
     h.boot();
-    ASSERT_TRUE(app.showTitle);
+    ASSERT_TRUE(showing(GameScreen::Title));
     pressPixel(h, c.play);
-    ASSERT_TRUE(app.showMainMenu) << "Play";
+    ASSERT_TRUE(showing(GameScreen::MainMenu)) << "Play";
     pressPixel(h, c.reset);
     EXPECT_TRUE(menuState.resetArmed) << "Reset High Scores, off the centre line";
     pressPixel(h, c.back);
-    EXPECT_TRUE(app.showTitle) << "the back arrow";
-    EXPECT_FALSE(app.showMainMenu);
+    EXPECT_TRUE(showing(GameScreen::Title)) << "the back arrow";
+    EXPECT_FALSE(showing(GameScreen::MainMenu));
 }
 
 TEST_P(WindowSizes, APressOnABarDoesNothing) {
     const WindowCase& c = GetParam();
-    Harness h(returningPlayer(c));
+    Harness h(returningPlayerIn(c));
     h.boot();
     pressPixel(h, c.play);
-    ASSERT_TRUE(app.showMainMenu);
+    ASSERT_TRUE(showing(GameScreen::MainMenu));
     stopSound("click");
     pressPixel(h, c.bar);
-    EXPECT_TRUE(app.showMainMenu) << "nothing was pressed";
+    EXPECT_TRUE(showing(GameScreen::MainMenu)) << "nothing was pressed";
     EXPECT_FALSE(menuState.resetArmed);
     EXPECT_FALSE(soundPlaying("click"));
     EXPECT_FALSE(soundPlaying("back"));
@@ -95,7 +94,7 @@ TEST_P(WindowSizes, APressOnABarDoesNothing) {
 
 TEST_P(WindowSizes, ItemsAreDraggedInTheBag) {
     const WindowCase& c = GetParam();
-    Harness h(returningPlayer(c));
+    Harness h(returningPlayerIn(c));
     h.boot();
     h.standInGame(7);
     h.step();
@@ -120,12 +119,12 @@ TEST_P(WindowSizes, ScreenshotShowsBarsAndTheWholePictureUndistorted) {
     const WindowCase& c = GetParam();
     sf::Image reference;
     {
-        Harness plain(returningPlayer({"Plain", 1000, 600}));
+        Harness plain(returningPlayerIn({"Plain", 1000, 600}));
         plain.boot();
         plain.step(3);
         reference = plain.screenshot();
     }
-    Harness h(returningPlayer(c));
+    Harness h(returningPlayerIn(c));
     h.boot();
     h.step(3);
     sf::Image shot = h.screenshot();
@@ -156,7 +155,7 @@ TEST(WindowSizes, EnlargedPicturesAreSmoothed) {
     Harness h({.windowWidth = 1920, .windowHeight = 1080});
     h.boot();
     h.step(2);
-    ASSERT_TRUE(app.showInputChooser || app.showTitle);
+    ASSERT_TRUE(showing(GameScreen::InputChooser) || showing(GameScreen::Title));
     for (const char* name : {"background", "cloud 1", "main menu"})
         EXPECT_TRUE(catalogue.textures.at(name)->isSmooth()) << name << " is drawn 1.8 times its size";
 }

@@ -11,7 +11,7 @@
 #include "frontend/new_game.h"
 #include "frontend/save_game.h"
 #include "frontend/save_list.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "world/game_session.h"
 
 #include <gtest/gtest.h>
@@ -19,14 +19,6 @@
 #include <set>
 
 namespace {
-
-// A returning player with a locked Mouse/Keyboard choice, past the tutorial.
-HarnessOptions returningPlayer(std::vector<std::pair<std::string, std::string>> more = {}) {
-    HarnessOptions options;
-    options.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}};
-    for (auto& file : more) options.saves.push_back(file);
-    return options;
-}
 
 std::string saveFile(const std::string& name, int progress, int seed) {
     std::string text = name + "\n" + std::to_string(progress) + "\n" + std::to_string(seed) + "\n";
@@ -39,28 +31,28 @@ std::string saveFile(const std::string& name, int progress, int seed) {
 TEST(Menus, ChooserLockStopsItAppearingAtLaterStarts) {
     Harness h;
     h.boot();
-    ASSERT_TRUE(app.showInputChooser);
+    ASSERT_TRUE(showing(GameScreen::InputChooser));
     h.saveScreenshot("input_chooser");
     h.menuPress(500, 350);  // Confirm with no method: refused
-    EXPECT_TRUE(app.showInputChooser);
+    EXPECT_TRUE(showing(GameScreen::InputChooser));
     h.menuPress(500, 200);  // Touch
     EXPECT_EQ(settings.AskInputAtStart, -1) << "picking a method hides the lock";
     h.menuPress(500, 350);
-    EXPECT_TRUE(app.showTitle);
+    EXPECT_TRUE(showing(GameScreen::Title));
     EXPECT_TRUE(touchMode);
     EXPECT_EQ(h.readFile("saves/sF.kv"), "1\n1\n100\n1\n100\n1\n");
 
     h.restart();
-    ASSERT_TRUE(app.showInputChooser) << "asked again, with Touch filled in";
+    ASSERT_TRUE(showing(GameScreen::InputChooser)) << "asked again, with Touch filled in";
     EXPECT_FALSE(touchMode);
     h.menuPress(715, 490);  // the lock area
     EXPECT_EQ(settings.AskInputAtStart, 0);
     h.menuPress(500, 350);
-    EXPECT_EQ(h.readFile("saves/sF.kv"), "1\n1\n100\n1\n100\n0\n");
+    EXPECT_EQ(h.readFile("saves/sF.kv"), settingsFile({.inputChoice = 1}).second);
 
     h.restart();
-    EXPECT_TRUE(app.showTitle);
-    EXPECT_FALSE(app.showInputChooser);
+    EXPECT_TRUE(showing(GameScreen::Title));
+    EXPECT_FALSE(showing(GameScreen::InputChooser));
     EXPECT_TRUE(touchMode);
 }
 
@@ -80,31 +72,31 @@ TEST(Menus, NewPlayerGoesThroughTheTutorialThenNamesAndSeedsAGame) {
     // The tutorial was left at its last words: step 59, bronze tools, nothing researched.
     std::string lastWords = "59\n300\n0\n13\n16\n19\n";
     for (int i = 0; i < 27; i++) lastWords += "0\n";
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"tS.kv", lastWords}}});
+    Harness h({.saves = {settingsFile(), {"tS.kv", lastWords}}});
     h.boot();
-    ASSERT_TRUE(app.showTitle);
+    ASSERT_TRUE(showing(GameScreen::Title));
     h.saveScreenshot("title");
     h.menuPress(500, 500);  // Play: a new player's first play is the tutorial
-    ASSERT_TRUE(app.inTutorial);
+    ASSERT_TRUE(showing(GameScreen::Tutorial));
     h.step(200);            // the elder's farewell is read...
     h.typeCode(13);
     h.step(210);            // ...and "Tutorial Complete" fades in and out
-    EXPECT_FALSE(app.inTutorial);
+    EXPECT_FALSE(showing(GameScreen::Tutorial));
     EXPECT_EQ(h.readFile("saves/sL.kv"), "1\n");
-    ASSERT_TRUE(app.showTitle);
+    ASSERT_TRUE(showing(GameScreen::Title));
     h.menuPress(500, 500);
-    ASSERT_TRUE(app.showMainMenu);
+    ASSERT_TRUE(showing(GameScreen::MainMenu));
     h.saveScreenshot("main_menu");
     h.menuPress(500, 205);  // New Game
-    ASSERT_TRUE(app.showNameEntry);
+    ASSERT_TRUE(showing(GameScreen::NameEntry));
     h.type("Meadow 1");
     h.typeCode(13);
-    ASSERT_TRUE(app.showSeedChoice);
+    ASSERT_TRUE(showing(GameScreen::SeedChoice));
     h.menuPress(500, 325);  // Custom Seed
-    ASSERT_TRUE(app.showSeedEntry);
+    ASSERT_TRUE(showing(GameScreen::SeedEntry));
     h.type("42");
     h.typeCode(13);      // Enter: straight into the game, no loading screen
-    EXPECT_TRUE(app.inGame);
+    EXPECT_TRUE(showing(GameScreen::Game));
     EXPECT_FALSE(app.loadingScreenOn);
     EXPECT_EQ(h.readFile("saves/sL.kv"), "2\n1\n");
     std::vector<std::string> lines = splitLines(h.readFile("saves/1.kv"));
@@ -119,8 +111,7 @@ TEST(Menus, NewPlayerGoesThroughTheTutorialThenNamesAndSeedsAGame) {
 TEST(Menus, AGameLeftByClosingLoadsBackAsItWasSaved) {
     Harness h(returningPlayer());
     h.boot();
-    h.menuPress(500, 500);  // title -> main menu
-    h.menuPress(500, 205);
+    openNameEntry(h);
     h.type("Keeper");
     h.typeCode(13);
     h.click(500, 275);   // Random Seed: behind the loading screen
@@ -128,7 +119,7 @@ TEST(Menus, AGameLeftByClosingLoadsBackAsItWasSaved) {
     EXPECT_EQ(app.loadTotal, 63);
     h.step(10);
     EXPECT_FALSE(app.loadingScreenOn);
-    ASSERT_TRUE(app.inGame);
+    ASSERT_TRUE(showing(GameScreen::Game));
     EXPECT_LT(session.world.WorldSeed, 1000000000u);
     session.Inventory[5] = 2;
     session.world.AreaContents[1] = 0;
@@ -139,14 +130,14 @@ TEST(Menus, AGameLeftByClosingLoadsBackAsItWasSaved) {
     GameSession before = session;
 
     h.restart();         // the window was closed; nothing more was saved
-    ASSERT_TRUE(app.showTitle);
+    ASSERT_TRUE(showing(GameScreen::Title));
     h.menuPress(500, 500);
     h.menuPress(500, 275);  // Load Game
-    ASSERT_TRUE(app.showLoadList);
+    ASSERT_TRUE(showing(GameScreen::LoadList));
     h.saveScreenshot("load_list");
     h.menuPress(510, 180);  // the first row
-    EXPECT_TRUE(app.inGame);
-    EXPECT_FALSE(app.showLoadList);
+    EXPECT_TRUE(showing(GameScreen::Game));
+    EXPECT_FALSE(showing(GameScreen::LoadList));
     EXPECT_EQ(session.SaveName, "Keeper");
     EXPECT_EQ(session.world.WorldSeed, before.world.WorldSeed);
     EXPECT_EQ(session.world.RunningSeed, before.world.RunningSeed);
@@ -160,15 +151,14 @@ TEST(Menus, AGameLeftByClosingLoadsBackAsItWasSaved) {
 TEST(Menus, SaveNameRules) {
     Harness h(returningPlayer());
     h.boot();
-    h.menuPress(500, 500);
-    h.menuPress(500, 205);
+    openNameEntry(h);
     h.type(" ");
     EXPECT_EQ(newGameForm.name, "") << "a name cannot start with a space";
     h.menuPress(500, 370);  // Continue with no name: a click, and nothing else
     EXPECT_TRUE(soundPlaying("click"));
-    EXPECT_TRUE(app.showNameEntry);
+    EXPECT_TRUE(showing(GameScreen::NameEntry));
     h.typeCode(13);
-    EXPECT_TRUE(app.showNameEntry);
+    EXPECT_TRUE(showing(GameScreen::NameEntry));
     h.type("abcdefghijklmnopqrstuvwxy");  // 25 letters
     EXPECT_EQ(newGameForm.name, "abcdefghijklmnopqrst");
     h.type("9 ");
@@ -179,18 +169,17 @@ TEST(Menus, SaveNameRules) {
     EXPECT_FALSE(newGameForm.nameStarted) << "erasing the last character starts the name afresh";
     h.type("Q");
     h.menuPress(500, 370);
-    EXPECT_TRUE(app.showSeedChoice);
+    EXPECT_TRUE(showing(GameScreen::SeedChoice));
 }
 
 namespace {
 // From the title to the custom seed screen, for a save named "Seedy".
 void reachSeedEntry(Harness& h) {
-    h.menuPress(500, 500);
-    h.menuPress(500, 205);
+    openNameEntry(h);
     h.type("Seedy");
     h.typeCode(13);
     h.menuPress(500, 325);
-    ASSERT_TRUE(app.showSeedEntry);
+    ASSERT_TRUE(showing(GameScreen::SeedEntry));
 }
 }  // namespace
 
@@ -220,7 +209,7 @@ TEST(Menus, SeedTextTakesNineDigitsAndAnEmptySeedIsRandom) {
         uint32_t drawn = static_cast<uint32_t>(randomBelow(1000000000));
         reseedSharedRandom(state);
         h.typeCode(13);
-        ASSERT_TRUE(app.inGame);
+        ASSERT_TRUE(showing(GameScreen::Game));
         EXPECT_EQ(session.world.WorldSeed, drawn) << "random state " << state;
         std::vector<std::string> saved = splitLines(h.readFile("saves/" + std::to_string(session.SaveNumber) + ".kv"));
         ASSERT_GE(saved.size(), 3u);
@@ -235,7 +224,7 @@ TEST(Menus, SliderEndsAndMuting) {
     h.boot();
     h.menuPress(500, 500);
     h.menuPress(500, 415);  // Settings
-    ASSERT_TRUE(app.showSettings);
+    ASSERT_TRUE(showing(GameScreen::Settings));
     h.menuPress(350, 340);  // the SFX line's left end
     EXPECT_EQ(settings.sfxVolume, 0);
     EXPECT_EQ(settings.sfxOn, 1) << "a press on the line never mutes";
@@ -264,7 +253,7 @@ TEST(Menus, SliderEndsAndMuting) {
     EXPECT_EQ(settings.musicOn, 1);
     EXPECT_EQ(settings.musicVolume, 0);
     h.menuPress(500, 440);  // Confirm
-    EXPECT_TRUE(app.showMainMenu);
+    EXPECT_TRUE(showing(GameScreen::MainMenu));
     EXPECT_EQ(h.readFile("saves/sF.kv"), "0\n1\n0\n1\n99\n0\n");
 }
 
@@ -277,7 +266,7 @@ TEST(Menus, ResetHighScoresNeedsTwoPressesAndStaysArmedAcrossScreens) {
     EXPECT_EQ(h.readFile("saves/hS.kv"), "100\n200\n300\n");
     h.menuPress(500, 415);  // Settings and back
     h.menuPress(500, 440);
-    ASSERT_TRUE(app.showMainMenu);
+    ASSERT_TRUE(showing(GameScreen::MainMenu));
     EXPECT_TRUE(menuState.resetArmed);
     h.menuPress(759, 522);
     EXPECT_FALSE(menuState.resetArmed);
@@ -307,16 +296,16 @@ TEST(Menus, FifteenSavesScrollElevenAtATime) {
     for (int i = 0; i < 6; i++) h.menuPress(800, 500);
     EXPECT_EQ(loadRows.scroll, 4) << "rows 4 to 14 show; the arrow stops there";
     h.menuPress(510, 180 + 30 * 11);  // where a twelfth row would be
-    EXPECT_TRUE(app.showLoadList);
+    EXPECT_TRUE(showing(GameScreen::LoadList));
     h.menuPress(800, 150);
     EXPECT_EQ(loadRows.scroll, 3);
     h.menuPress(510, 180);  // the first visible row is the fourth game in the list
-    EXPECT_TRUE(app.inGame);
+    EXPECT_TRUE(showing(GameScreen::Game));
     EXPECT_EQ(session.SaveName, "Game 12");
 }
 
 TEST(Menus, TouchRowsNeedATapToSelectAndAnotherToAct) {
-    Harness h({.saves = {{"sF.kv", "1\n1\n100\n1\n100\n0\n"},
+    Harness h({.saves = {settingsFile({.inputChoice = 1}),
                          {"sL.kv", "3\n2\n1\n"},
                          {"1.kv", saveFile("One", 10, 1)},
                          {"2.kv", saveFile("Two", 20, 2)}}});
@@ -324,7 +313,7 @@ TEST(Menus, TouchRowsNeedATapToSelectAndAnotherToAct) {
     ASSERT_TRUE(touchMode);
     h.tap(500, 500);
     h.tap(500, 275);
-    ASSERT_TRUE(app.showLoadList);
+    ASSERT_TRUE(showing(GameScreen::LoadList));
     h.tap(290, 180);  // the delete button of the first row: selects it
     EXPECT_EQ(loadRows.selectedRow, 0);
     EXPECT_TRUE(h.fileExists("saves/2.kv"));
@@ -332,10 +321,10 @@ TEST(Menus, TouchRowsNeedATapToSelectAndAnotherToAct) {
     EXPECT_FALSE(h.fileExists("saves/2.kv"));
     EXPECT_EQ(h.readFile("saves/sL.kv"), "3\n1\n");
     h.tap(510, 180);  // the remaining row: selected, not loaded
-    EXPECT_FALSE(app.inGame);
+    EXPECT_FALSE(showing(GameScreen::Game));
     EXPECT_EQ(loadRows.selectedRow, 0);
     h.tap(512, 181);
-    EXPECT_TRUE(app.inGame);
+    EXPECT_TRUE(showing(GameScreen::Game));
     EXPECT_EQ(session.SaveName, "One");
 }
 
@@ -345,9 +334,9 @@ TEST(Menus, QuitOnTheTitleClosesTheWindowFromItsEdgesToItsCentre) {
     const std::pair<int, int> outside[] = {{14, 577}, {135, 577}, {75, 563}, {75, 590}};
     // Mouse for a returning player; touch for a new player, whose title also has Settings.
     for (bool touch : {false, true}) {
-        Harness h(touch ? HarnessOptions{.saves = {{"sF.kv", "1\n1\n100\n1\n100\n0\n"}}} : returningPlayer());
+        Harness h(touch ? HarnessOptions{.saves = {settingsFile({.inputChoice = 1})}} : returningPlayer());
         h.boot();
-        ASSERT_TRUE(app.showTitle);
+        ASSERT_TRUE(showing(GameScreen::Title));
         ASSERT_EQ(touchMode, touch);
         auto press = [&](std::pair<int, int> at) {
             if (touch) h.tap(at.first, at.second);
@@ -358,7 +347,7 @@ TEST(Menus, QuitOnTheTitleClosesTheWindowFromItsEdgesToItsCentre) {
             EXPECT_FALSE(app.quitRequested) << "touch " << touch << ", " << at.first << "," << at.second;
         }
         EXPECT_FALSE(scriptedInput().windowClosed);
-        EXPECT_TRUE(app.showTitle);
+        EXPECT_TRUE(showing(GameScreen::Title));
         for (auto at : inside) {
             app.quitRequested = false;
             scriptedInput().windowClosed = false;

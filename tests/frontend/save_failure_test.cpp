@@ -5,7 +5,7 @@
 #include "engine/settings.h"
 #include "frontend/save_game.h"
 #include "frontend/save_list.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "world/game_session.h"
 
 #include <gtest/gtest.h>
@@ -71,14 +71,10 @@ void walkIntoTheNextArea(Harness& h) {
     ASSERT_GT(session.world.AreaCounter, areas);
 }
 
-HarnessOptions playerPastTheTutorial() {
-    return HarnessOptions{.saves = {{"sL.kv", "1\n"}, {"sF.kv", "0\n1\n100\n1\n100\n0\n"}}};
-}
-
 }  // namespace
 
 TEST(SaveFailure, AFailedSaveIsShownAndReportedAndTheNextSaveTriesAgain) {
-    Harness h(playerPastTheTutorial());
+    Harness h(returningPlayer());
     h.boot();
     h.standInGame(42);
     ASSERT_EQ(session.SaveNumber, 1);
@@ -100,7 +96,7 @@ TEST(SaveFailure, AFailedSaveIsShownAndReportedAndTheNextSaveTriesAgain) {
 }
 
 TEST(SaveFailure, WithSavesARegularFileNothingClaimsToBeSavedUntilTheFolderIsBack) {
-    Harness h(playerPastTheTutorial());
+    Harness h(returningPlayer());
     h.boot();
     fs::remove_all(h.path("saves"));
     h.writeFile("saves", "not a folder");
@@ -122,7 +118,7 @@ TEST(SaveFailure, WithSavesARegularFileNothingClaimsToBeSavedUntilTheFolderIsBac
 }
 
 TEST(SaveFailure, TheMenusShowTheNoticeToo) {
-    Harness h(playerPastTheTutorial());
+    Harness h(returningPlayer());
     h.boot();
     fs::create_directory(h.path("saves/sF.kv.tmp"));
     writeSettings();
@@ -131,7 +127,7 @@ TEST(SaveFailure, TheMenusShowTheNoticeToo) {
     fs::remove(h.path("saves/sF.kv.tmp"));
     session.SaveNumber = 0;
     writeSaveList();  // any later write tries the settings again
-    EXPECT_EQ(h.readFile("saves/sF.kv"), "0\n1\n100\n1\n100\n0\n");
+    EXPECT_EQ(h.readFile("saves/sF.kv"), settingsFile().second);
     h.step();
     EXPECT_LT(noticePixels(h), 20);
 }

@@ -1,10 +1,12 @@
 // save_game_test.cpp -- the 53-line save: exact lines, round trips, damaged and hostile files
 #include "engine/app_state.h"
+#include "engine/save_files.h"
 #include "frontend/save_game.h"
 #include "frontend/save_list.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "world/game_session.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,14 +15,6 @@ std::string lines53(const std::vector<std::string>& first) {
     std::string text;
     for (size_t i = 0; i < 53; i++) text += (i < first.size() ? first[i] : "0") + "\n";
     return text;
-}
-
-// A game in the list, loaded the way the load screen loads it.
-bool loadFromList(Harness& h, const std::string& id, const std::string& content) {
-    h.writeFile("saves/" + id + ".kv", content);
-    saveList.entries = {"9", id};
-    raiseLoadingScreen(74);
-    return loadGame(id);
 }
 
 }  // namespace
@@ -96,7 +90,7 @@ TEST(SaveGame, LoadRestoresEverySavedFieldAndRestsTheRest) {
     EXPECT_EQ(session.player.playerY, 400);
     EXPECT_TRUE(session.player.controlEnabled);
     EXPECT_FALSE(session.player.inTransition);
-    EXPECT_TRUE(app.inGame);
+    EXPECT_TRUE(showing(GameScreen::Game));
     saveGame();
     EXPECT_EQ(h.readFile("saves/5.kv"), saved) << "load and save again gives the same file";
 }
@@ -142,12 +136,12 @@ TEST(SaveGame, LoadMovesTheGameToTheFrontOfTheListEvenWhenItIsThere) {
 TEST(SaveGame, BadNumberLinesAbandonTheLoadAndKeepTheEntry) {
     Harness h;
     h.boot();
-    app.showLoadList = true;
+    changeScreen(GameScreen::LoadList);
     session.SaveName = "untouched";
     EXPECT_FALSE(loadFromList(h, "8", lines53({"Bad", "50", "seed?"})));
     EXPECT_FALSE(app.loadingScreenOn) << "the loading screen never waits for units that will not come";
-    EXPECT_TRUE(app.showLoadList);
-    EXPECT_FALSE(app.inGame);
+    EXPECT_TRUE(showing(GameScreen::LoadList));
+    EXPECT_FALSE(showing(GameScreen::Game));
     EXPECT_EQ(session.SaveName, "untouched") << "nothing of a refused file reaches the game";
     EXPECT_EQ(saveList.entries.size(), 2u);
     EXPECT_FALSE(loadFromList(h, "8", lines53({"Huge", "99999999999"})));
@@ -166,4 +160,48 @@ TEST(SaveGame, OnlyDecimalIdsNameFiles) {
     EXPECT_NE(session.SaveName, "Outside");
     EXPECT_FALSE(loadGame("1x"));
     EXPECT_FALSE(loadGame(""));
+}
+
+TEST(SaveGame, TheBlackMomentSavesTheWispAtZeroAndItsLoadStandsAtTheLeftEdgeInControl) {
+    Harness h;
+    h.boot();
+    session.SaveName = "Dusk";
+    h.standInGame(0);
+    session.player.playerX = 973;
+    h.holdKey(sf::Keyboard::D);
+    for (int i = 0; i < 60 && session.world.AreaCounter < 2; i++) h.step();
+    h.releaseKey(sf::Keyboard::D);
+    std::string saved = h.readFile("saves/1.kv");
+    std::vector<std::string> lines = splitLines(saved);
+    ASSERT_EQ(lines.size(), 53u);
+    ASSERT_EQ(lines[39], "2") << "the area change was saved";
+    EXPECT_EQ(lines[4], "0") << "the wisp is at 0 at the black moment";
+    session = GameSession{};
+    ASSERT_TRUE(loadFromList(h, "1", saved));
+    EXPECT_EQ(session.player.playerX, 50);
+    EXPECT_TRUE(session.player.controlEnabled);
+    EXPECT_FALSE(session.player.inTransition) << "no fade-in after the load";
+}
+
+TEST(SaveGame, ALeftoverTemporaryFileIsReplacedNeverWrittenThrough) {
+    Harness h;
+    h.boot();
+    h.writeFile("outside.txt", "not the game's\n");
+    std::filesystem::create_symlink(h.path("outside.txt"), h.path("saves/1.kv.tmp"));
+    std::filesystem::create_hard_link(h.path("outside.txt"), h.path("saves/2.kv.tmp"));
+    std::filesystem::remove(h.path("saves/mT.kv"));
+    std::filesystem::create_symlink(h.path("outside.txt"), h.path("saves/mT.kv"));
+    session.SaveName = "Planted";
+    for (int number : {1, 2}) {
+        session.SaveNumber = number;
+        saveGame();
+        std::string file = "saves/" + std::to_string(number) + ".kv";
+        EXPECT_FALSE(std::filesystem::is_symlink(h.path(file))) << file;
+        std::vector<std::string> lines = splitLines(h.readFile(file));
+        ASSERT_EQ(lines.size(), 53u) << file;
+        EXPECT_EQ(lines[0], "Planted") << file;
+        EXPECT_FALSE(h.fileExists(file + ".tmp")) << file;
+    }
+    appendSavesLine("mT.kv", "id=1&game=thornvale&newgame=true", 0);
+    EXPECT_EQ(h.readFile("outside.txt"), "not the game's\n") << "nothing is written outside saves/";
 }

@@ -3,6 +3,7 @@
 #include "frontend/load_screen.h"
 #include "frontend/save_list.h"
 #include "support/harness.h"
+#include "tutorial/tutorial.h"
 #include "world/game_session.h"
 
 #include <gtest/gtest.h>
@@ -13,10 +14,10 @@ TEST(SaveList, FirstStartMakesANewPlayerAndTheTutorialNumbersTheFirstGameOne) {
     EXPECT_EQ(h.readFile("saves/sL.kv"), "0\n");
     EXPECT_TRUE(saveList.NewPlayer);
     h.writeFile("saves/tS.kv", "5\n");
-    tutorialCompleted();
+    completeTutorial();
     EXPECT_EQ(h.readFile("saves/sL.kv"), "1\n");
     EXPECT_FALSE(h.fileExists("saves/tS.kv"));
-    EXPECT_TRUE(app.showTitle);
+    EXPECT_TRUE(showing(GameScreen::Title));
     h.startGame(7);
     EXPECT_TRUE(h.fileExists("saves/1.kv"));
     EXPECT_EQ(h.readFile("saves/sL.kv"), "2\n1\n");
@@ -63,7 +64,7 @@ TEST(SaveList, AnEmptyOrUnreadableListIsANewPlayerWhoNeverGetsAUsedNumber) {
         Harness h({.saves = {{"sL.kv", ""}}});
         h.boot();
         EXPECT_TRUE(saveList.NewPlayer);
-        EXPECT_TRUE(app.showTitle || app.showInputChooser);
+        EXPECT_TRUE(showing(GameScreen::Title) || showing(GameScreen::InputChooser));
     }
     Harness h({.saves = {{"sL.kv", "garbage\n4\n2\n"}}});
     h.boot();

@@ -4,7 +4,7 @@
 #include "frontend/load_screen.h"
 #include "frontend/save_game.h"
 #include "frontend/save_list.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "world/game_session.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +12,6 @@
 #include <filesystem>
 
 namespace {
-
-const std::string lockedSettings = "0\n1\n100\n1\n100\n0\n";  // straight to the title
 
 // A whole saved game named name, every other line 0 but the seed.
 std::string savedGame(const std::string& name, int seed = 77) {
@@ -23,7 +21,7 @@ std::string savedGame(const std::string& name, int seed = 77) {
 }
 
 HarnessOptions withFiles(std::vector<std::pair<std::string, std::string>> files) {
-    files.push_back({"sF.kv", lockedSettings});
+    files.push_back(settingsFile());  // straight to the title
     return HarnessOptions{.saves = files};
 }
 
@@ -76,10 +74,10 @@ TEST(SaveNumbers, AGarbageListNeverSendsAPlayerWithGamesThroughTheTutorialOrOver
     Harness h(withFiles({{"sL.kv", "\x01garbage\n#\n"}, {"1.kv", savedGame("First")}}));
     h.boot();
     EXPECT_EQ(h.readFile("saves/sL.kv.bad"), "\x01garbage\n#\n");
-    ASSERT_TRUE(app.showTitle);
+    ASSERT_TRUE(showing(GameScreen::Title));
     h.menuPress(500, 500);  // Play
-    EXPECT_FALSE(app.inTutorial) << "a player with a game on disk is not new";
-    EXPECT_TRUE(app.showMainMenu);
+    EXPECT_FALSE(showing(GameScreen::Tutorial)) << "a player with a game on disk is not new";
+    EXPECT_TRUE(showing(GameScreen::MainMenu));
     h.startGame(9);
     EXPECT_EQ(session.SaveNumber, 2);
     EXPECT_EQ(h.readFile("saves/1.kv"), savedGame("First"));
@@ -123,7 +121,7 @@ TEST(SaveNumbers, PaddedIdsNeverNameAFile) {
     EXPECT_EQ(loadRows.rows[0].id, "1");
     raiseLoadingScreen(74);
     EXPECT_FALSE(loadGame("007"));
-    EXPECT_FALSE(app.inGame);
+    EXPECT_FALSE(showing(GameScreen::Game));
     h.startGame(2);
     EXPECT_EQ(session.SaveNumber, 8) << "007 still counts as a game numbered 7";
     EXPECT_FALSE(h.fileExists("saves/7.kv"));

@@ -1,9 +1,9 @@
 // save_values_test.cpp -- every loaded value within its range, and what the game writes it
-// reads back byte for byte
+// reads back to the same game
 #include "engine/app_state.h"
 #include "frontend/save_game.h"
 #include "frontend/save_list.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "tutorial/tutorial_play.h"
 #include "world/game_session.h"
 
@@ -18,23 +18,21 @@ std::string saveWithLine(int line, const std::string& text) {
     return file;
 }
 
-// Loads saves/<id>.kv from the list as the load screen does.
-bool loadListed(Harness& h, const std::string& id, const std::string& content) {
-    h.writeFile("saves/" + id + ".kv", content);
-    saveList.entries = {"9", id};
-    raiseLoadingScreen(74);
-    return loadGame(id);
-}
-
-// Saves, loads what was written and saves again: both files must be the same bytes.
+// Saves and loads what was written, then saves and loads again: the second load must
+// give the game the first one gave.
 void expectRoundTrip(Harness& h, int number) {
+    std::string id = std::to_string(number);
     session.SaveNumber = number;
     saveGame();
-    std::string first = h.readFile("saves/" + std::to_string(number) + ".kv");
+    std::string first = h.readFile("saves/" + id + ".kv");
     session = GameSession{};
-    ASSERT_TRUE(loadListed(h, std::to_string(number), first)) << first;
+    ASSERT_TRUE(loadFromList(h, id, first)) << first;
+    std::vector<std::string> loaded = loadedGame();
     saveGame();
-    EXPECT_EQ(h.readFile("saves/" + std::to_string(number) + ".kv"), first);
+    std::string second = h.readFile("saves/" + id + ".kv");
+    session = GameSession{};
+    ASSERT_TRUE(loadFromList(h, id, second)) << second;
+    EXPECT_EQ(loadedGame(), loaded) << first;
 }
 
 }  // namespace
@@ -43,8 +41,8 @@ TEST(SaveValues, ANegativeSeedIsRefusedAndTheFileKeptAsItWas) {
     Harness h;
     h.boot();
     std::string file = saveWithLine(3, "-5");
-    EXPECT_FALSE(loadListed(h, "4", file));
-    EXPECT_FALSE(app.inGame);
+    EXPECT_FALSE(loadFromList(h, "4", file));
+    EXPECT_FALSE(showing(GameScreen::Game));
     EXPECT_EQ(h.readFile("saves/4.kv"), file) << "a refused game is never written back changed";
     EXPECT_EQ(saveList.entries.size(), 2u) << "its entry stays";
 }
@@ -70,6 +68,9 @@ TEST(SaveValues, EveryValueAtTheEdgesOfItsRangeRoundTrips) {
     session.player.playerX = 44;  // one step past the left limit, as walking left can leave it
     expectRoundTrip(h, 5);
     EXPECT_EQ(session.player.playerX, 50);
+    session.player.playerX = 0;   // the black moment of an area change
+    expectRoundTrip(h, 6);
+    EXPECT_EQ(session.player.playerX, 50);
 }
 
 TEST(SaveValues, ADayThatHasJustEndedIsSavedAsTheNewDay) {
@@ -83,28 +84,38 @@ TEST(SaveValues, ADayThatHasJustEndedIsSavedAsTheNewDay) {
     expectRoundTrip(h, 2);
 }
 
+TEST(SaveValues, ADayClockSavedAtOrPastTheDaysEndLoadsAsTheNewDay) {
+    Harness h;
+    h.boot();
+    for (const char* day : {"899", "900", "4321"}) {  // older games wrote the clock as it stood
+        ASSERT_TRUE(loadFromList(h, "3", saveWithLine(52, day))) << day;
+        EXPECT_EQ(session.clocks.dayClock, 0.0) << day;
+    }
+    ASSERT_TRUE(loadFromList(h, "3", saveWithLine(52, "898")));
+    EXPECT_EQ(session.clocks.dayClock, 898.0) << "the last second of the day is kept";
+}
+
 TEST(SaveValues, ValuesOutOfRangeAbandonTheLoadLikeABadLine) {
     const std::vector<std::pair<int, std::string>> bad = {
         {2, "101"},         {2, "-1"},          {3, "1000000000"},  {5, "2147483647"},
         {6, "2147483647"},  {6, "-1"},          {7, "12"},          {9, "-1"},
         {10, "22"},         {18, "-3"},         {19, "2000000000"}, {39, "101"},
-        {40, "-2147483648"}, {41, "-2147483648"}, {51, "2147483647"}, {52, "899"},
-        {52, "-1"},         {53, "nan"},        {53, "inf"},        {53, "-inf"},
+        {40, "-2147483648"}, {41, "-2147483648"}, {51, "2147483647"}, {52, "-1"},         {53, "nan"},        {53, "inf"},        {53, "-inf"},
         {53, "1e308"},      {53, "-1e308"},     {53, "41"},         {53, "-1e12"},
     };
     Harness h;
     h.boot();
-    app.showLoadList = true;
+    changeScreen(GameScreen::LoadList);
     for (const auto& [line, text] : bad) {
         std::string file = saveWithLine(line, text);
         session.SaveName = "untouched";
-        EXPECT_FALSE(loadListed(h, "6", file)) << "line " << line << " = " << text;
+        EXPECT_FALSE(loadFromList(h, "6", file)) << "line " << line << " = " << text;
         EXPECT_FALSE(app.loadingScreenOn) << "line " << line;
-        EXPECT_FALSE(app.inGame) << "line " << line;
+        EXPECT_FALSE(showing(GameScreen::Game)) << "line " << line;
         EXPECT_EQ(session.SaveName, "untouched") << "line " << line;
         EXPECT_EQ(h.readFile("saves/6.kv"), file) << "line " << line;
     }
-    EXPECT_TRUE(loadListed(h, "6", saveWithLine(53, "-37.9"))) << "a shower long past is fine";
+    EXPECT_TRUE(loadFromList(h, "6", saveWithLine(53, "-37.9"))) << "a shower long past is fine";
 }
 
 TEST(SaveValues, ANameEndingInACarriageReturnKeepsIt) {
@@ -115,7 +126,7 @@ TEST(SaveValues, ANameEndingInACarriageReturnKeepsIt) {
     EXPECT_EQ(session.SaveName, "Bob\r");
     std::string crlf;
     for (const std::string& line : splitLines(saveWithLine(1, "Ann"))) crlf += line + "\r\n";
-    ASSERT_TRUE(loadListed(h, "7", crlf)) << "a file with CR LF line ends still loads";
+    ASSERT_TRUE(loadFromList(h, "7", crlf)) << "a file with CR LF line ends still loads";
     EXPECT_EQ(session.SaveName, "Ann");
 }
 

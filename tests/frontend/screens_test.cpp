@@ -5,7 +5,7 @@
 #include "engine/app_state.h"
 #include "engine/input.h"
 #include "frontend/new_game.h"
-#include "support/harness.h"
+#include "support/play.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,7 @@ TEST(Screens, ChooserFillsTheChosenMethodGreyAndFramesTheHoveredOne) {
 }
 
 TEST(Screens, TitleLettersRippleUnderTheMouse) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}}});
+    Harness h(returningPlayer());
     h.boot();
     h.moveTo(900, 300);
     h.step();
@@ -51,30 +51,29 @@ TEST(Screens, TitleLettersRippleUnderTheMouse) {
 }
 
 TEST(Screens, TouchTextScreensShowTheirKeysAndMoveTheFieldsUp) {
-    Harness h({.saves = {{"sF.kv", "1\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}}});
+    Harness h(returningPlayer({}, {.inputChoice = 1}));
     h.boot();
     ASSERT_TRUE(touchMode);
     h.tap(500, 500);
     h.tap(500, 205);
-    ASSERT_TRUE(app.showNameEntry);
+    ASSERT_TRUE(showing(GameScreen::NameEntry));
     for (auto key : {std::pair{668, 450}, {450, 350}, {263, 400}, {363, 400}}) h.tap(key.first, key.second);
     EXPECT_EQ(newGameForm.name, "Tad") << "shift, t, a, d: shift makes one capital";
     h.saveScreenshot("screen_name_entry_touch");
     h.tap(743, 400);  // enter
-    ASSERT_TRUE(app.showSeedChoice);
+    ASSERT_TRUE(showing(GameScreen::SeedChoice));
     h.saveScreenshot("screen_seed_choice");
     h.tap(500, 325);
-    ASSERT_TRUE(app.showSeedEntry);
+    ASSERT_TRUE(showing(GameScreen::SeedEntry));
     for (auto key : {std::pair{450, 425}, {500, 475}, {551, 325}, {625, 325}}) h.tap(key.first, key.second);
     EXPECT_EQ(newGameForm.seedText, "10") << "1, 0, 9, backspace";
     h.saveScreenshot("screen_seed_entry_touch");
 }
 
 TEST(Screens, MouseTextScreensAndTheLoadingBar) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}}});
+    Harness h(returningPlayer());
     h.boot();
-    h.menuPress(500, 500);
-    h.menuPress(500, 205);
+    openNameEntry(h);
     h.type("Willow Bend");
     h.step();
     h.saveScreenshot("screen_name_entry");

@@ -3,9 +3,11 @@ set(FRONTEND_TEST_SOURCES
   tests/frontend/save_list_test.cpp
   tests/frontend/high_scores_test.cpp
   tests/frontend/menus_test.cpp
+  tests/frontend/load_screen_test.cpp
   tests/frontend/crash_test.cpp
   tests/frontend/save_numbers_test.cpp
   tests/frontend/save_values_test.cpp
   tests/frontend/save_failure_test.cpp
   tests/frontend/screens_test.cpp
+  tests/frontend/game_reset_test.cpp
 )

@@ -6,7 +6,8 @@ set(THORNVALE_FUZZ_TARGETS
 set(THORNVALE_FUZZ_ASSETS ${CMAKE_SOURCE_DIR}/build/run/assets CACHE PATH
     "The generated assets the playing target loads (the normal build's)")
 
-add_library(thornvale_fuzz_support STATIC tests/fuzz/fuzz_support.cpp tests/support/harness.cpp)
+add_library(thornvale_fuzz_support STATIC tests/fuzz/fuzz_support.cpp tests/support/harness.cpp
+            tests/support/scripted_pad.cpp)
 target_include_directories(thornvale_fuzz_support PUBLIC tests)
 target_compile_definitions(thornvale_fuzz_support PUBLIC
   THORNVALE_ASSETS_DIR="${THORNVALE_FUZZ_ASSETS}" THORNVALE_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

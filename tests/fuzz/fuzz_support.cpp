@@ -1,13 +1,9 @@
 // fuzz_support.cpp -- the fuzz folder, its snapshot outside saves/, and the finding checks
 #include "fuzz_support.h"
 
-#include "engine/app_state.h"
 #include "engine/cheats.h"
-#include "engine/settings.h"
-#include "frontend/high_scores.h"
-#include "frontend/save_list.h"
+#include "support/harness.h"
 #include "tutorial/tutorial.h"
-#include "world/game_session.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -67,13 +63,8 @@ void resetSaves(const std::vector<std::pair<std::string, std::string>>& files) {
 }
 
 void resetProgram() {
-    resetAppState();
-    session = GameSession{};
-    saveList = SaveList{};
-    settings = Settings{};
-    highScores = HighScoreTable{};
+    resetProgramState();
     tutorial = TutorialState{};
-    cheats = CheatFlags{};
     cheats.noPost = true;
 }
 

@@ -22,11 +22,21 @@ int walkWith(Harness& h, sf::Keyboard::Key key) {
     return session.player.playerX - from;
 }
 
+// A held arrow walks no more once the window has lost and regained the focus.
+void expectFocusLossLetsGo(Harness& h) {
+    h.setFocus(false);
+    h.step();
+    h.setFocus(true);
+    int x = session.player.playerX;
+    h.step(4);
+    EXPECT_EQ(session.player.playerX, x) << "losing the focus lets go of a held arrow";
+}
+
 }  // namespace
 
 TEST(Dispatch, KeysActByTheKeyPressedAndTheArrowsWalkLikeAAndD) {
     {
-        Harness h({.saves = {quietSettings()}});
+        Harness h({.saves = {settingsFile()}});
         h.boot();
         h.standInGame(5);
         h.step();
@@ -48,12 +58,7 @@ TEST(Dispatch, KeysActByTheKeyPressedAndTheArrowsWalkLikeAAndD) {
         EXPECT_EQ(walkWith(h, sf::Keyboard::W), 0) << "another key held is no walk";
         h.releaseKey(sf::Keyboard::W);
         walkWith(h, sf::Keyboard::Right);
-        h.setFocus(false);
-        h.step();
-        h.setFocus(true);
-        int x = session.player.playerX;
-        h.step(4);
-        EXPECT_EQ(session.player.playerX, x) << "losing the focus lets go of a held arrow";
+        expectFocusLossLetsGo(h);
         h.releaseKey(sf::Keyboard::Right);
     }
     {
@@ -72,12 +77,7 @@ TEST(Dispatch, KeysActByTheKeyPressedAndTheArrowsWalkLikeAAndD) {
         ASSERT_EQ(tutorialStepNow(), 4);
         h.holdKey(sf::Keyboard::Right);
         stepUntil(h, 5, 80);
-        h.setFocus(false);
-        h.step();
-        h.setFocus(true);
-        int x = session.player.playerX;
-        h.step(4);
-        EXPECT_EQ(session.player.playerX, x) << "losing the focus lets go of a held arrow";
+        expectFocusLossLetsGo(h);
         h.releaseKey(sf::Keyboard::Right);
         h.holdKey(sf::Keyboard::Left);
         stepUntil(h, 6, 80);

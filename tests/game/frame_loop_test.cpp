@@ -22,6 +22,16 @@ Counts runFor(Harness& h, int ms) {
     }
     return c;
 }
+
+// Steps that take longer than their 34 ms slot, as a list of very long names once made
+// them, while costlySteps lasts; then steps take no time at all.
+int costlySteps = 0;
+int32_t stepCostMs = 0;
+void costlyStep() {
+    if (costlySteps == 0) return;
+    costlySteps--;
+    advanceManualClock(stepCostMs);
+}
 }  // namespace
 
 TEST(FrameLoop, SteadyRateIsOneStepPer34Ms) {
@@ -64,4 +74,22 @@ TEST(FrameLoop, FirstPassAfterLongStartupShowsNothing) {
     EXPECT_EQ(runDueSteps(), 0);
     h.advance(1);
     EXPECT_EQ(runDueSteps(), 1);
+}
+
+TEST(FrameLoop, StepsSlowerThanTheirSlotEndThePassAfterASecondAndDropWhatIsStillDue) {
+    Harness h;
+    h.boot();
+    runFor(h, 100);
+    costlySteps = 300;
+    stepCostMs = 50;
+    h.advance(34);
+    EXPECT_EQ(runDueSteps(costlyStep), 20) << "twenty steps of 50 ms fill the second";
+    EXPECT_EQ(app.lastTickMs, nowMs()) << "the backlog is dropped, not raced through later";
+    EXPECT_EQ(runDueSteps(costlyStep), 0) << "the window's events are read before the next step";
+    costlySteps = 3;
+    stepCostMs = 2500;
+    h.advance(34);
+    EXPECT_EQ(runDueSteps(costlyStep), 1) << "a step longer than a second ends its pass alone";
+    EXPECT_EQ(app.lastTickMs, nowMs());
+    costlySteps = 0;
 }

@@ -37,7 +37,7 @@ int stepUntilStage(Harness& h, int stage, int limit) {
 }  // namespace
 
 TEST(GameEnd, AFirstFinishIsANewHighScoreAndTheSequenceEndsOnTheTitle) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}}});
+    Harness h(returningPlayer());
     finishAMission(h, 303, 402);
     h.step();
     EXPECT_EQ(h.readFile("saves/hS.kv"), "0\n0\n303\n");
@@ -60,14 +60,14 @@ TEST(GameEnd, AFirstFinishIsANewHighScoreAndTheSequenceEndsOnTheTitle) {
     EXPECT_EQ(h.pixel(500, 200), sf::Color::Black);
     EXPECT_NE(h.pixel(960, 35), sf::Color(200, 200, 200)) << "the HUD buttons are gone";
     h.step(40);
-    EXPECT_TRUE(app.showTitle);
-    EXPECT_FALSE(app.inGame);
+    EXPECT_TRUE(showing(GameScreen::Title));
+    EXPECT_FALSE(showing(GameScreen::Game));
     EXPECT_FALSE(session.MissionComplete);
     EXPECT_EQ(gameEnd.endStage, 0);
 }
 
 TEST(GameEnd, ASlowFinishLeavesAFullTableAlone) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}, {"hS.kv", "300\n400\n500\n"}}});
+    Harness h({.saves = {settingsFile(), {"sL.kv", "1\n"}, {"hS.kv", "300\n400\n500\n"}}});
     finishAMission(h, 501, 600);
     h.step();
     EXPECT_FALSE(highScores.newHighScore);
@@ -77,7 +77,7 @@ TEST(GameEnd, ASlowFinishLeavesAFullTableAlone) {
 }
 
 TEST(GameEnd, WithMusicOffTheVictoryPieceNeverStarts) {
-    Harness h({.saves = {{"sF.kv", "0\n0\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}}});
+    Harness h(returningPlayer({}, {.musicOn = 0}));
     finishAMission(h, 60, 500);
     h.step(3);
     EXPECT_GE(gameEnd.endStage, 3);
@@ -87,7 +87,7 @@ TEST(GameEnd, WithMusicOffTheVictoryPieceNeverStarts) {
 // The bag stays usable over an area transition; the last research dropped there
 // hands the wisp to the ending, which keeps it to the end.
 TEST(GameEnd, TheLastResearchDuringAWalkOutKeepsTheWispForTheEnding) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}}});
+    Harness h(returningPlayer());
     startStandingGame(h);
     for (int k = 1; k <= 21; k++) session.ResearchLevel[k] = 100;
     session.ResearchLevel[CookedBass] = 60;  // one more drop finishes it
@@ -121,6 +121,6 @@ TEST(GameEnd, TheLastResearchDuringAWalkOutKeepsTheWispForTheEnding) {
         ASSERT_EQ(session.player.playerX, 500) << "stage " << gameEnd.endStage;
     }
     h.releaseKey(sf::Keyboard::D);
-    EXPECT_TRUE(app.showTitle);
+    EXPECT_TRUE(showing(GameScreen::Title));
     EXPECT_EQ(h.readFile(saveFile()), saved) << "nothing saved after the research";
 }

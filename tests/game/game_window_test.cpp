@@ -3,7 +3,7 @@
 #include "engine/letterbox.h"
 #include "engine/platform.h"
 #include "game/game_window.h"
-#include "support/harness.h"
+#include "support/play.h"
 
 #include <gtest/gtest.h>
 
@@ -54,14 +54,14 @@ TEST(WindowChoice, DefaultsWithoutAFile) {
 
 TEST(WindowChoice, SavedAndLoadedInItsOwnFile) {
     Harness h;
-    h.writeFile("saves/sF.kv", "0\n1\n100\n1\n100\n0\n");
+    h.writeFile("saves/sF.kv", settingsFile().second);
     ASSERT_TRUE(saveWindowChoice({1600, 900, true}));
     EXPECT_EQ(h.readFile("saves/wN.kv"), "1600\n900\n1\n");
     WindowChoice choice = loadWindowChoice();
     EXPECT_EQ(choice.width, 1600);
     EXPECT_EQ(choice.height, 900);
     EXPECT_TRUE(choice.fullscreen);
-    EXPECT_EQ(h.readFile("saves/sF.kv"), "0\n1\n100\n1\n100\n0\n") << "the settings keep their six lines";
+    EXPECT_EQ(h.readFile("saves/sF.kv"), settingsFile().second) << "the settings keep their six lines";
 }
 
 TEST(WindowChoice, ValuesOutOfRangeGiveTheDefaults) {
@@ -104,6 +104,20 @@ TEST_F(GameWindowTest, ResizingLetterboxesAndIsRememberedOnceItSettles) {
     h.advance(windowSettleMs);
     rememberWindowWhenSettled();
     EXPECT_EQ(h.readFile("saves/wN.kv"), "1600\n600\n0\n");
+}
+
+TEST_F(GameWindowTest, AWindowDraggedTinyAndThenMadeFullScreenOpensFullScreenAgain) {
+    openGameWindow(window);
+    window.setSize({80, 40});
+    handleWindowChange(window, resized(80, 40));
+    h.advance(windowSettleMs);
+    rememberWindowWhenSettled();
+    EXPECT_TRUE(handleWindowChange(window, keyPress(sf::Keyboard::F11)));
+    ASSERT_EQ(h.readFile("saves/wN.kv"), "80\n40\n1\n");
+    WindowChoice choice = loadWindowChoice();
+    EXPECT_TRUE(choice.fullscreen);
+    EXPECT_EQ(choice.width, 100) << "the smallest window the game opens";
+    EXPECT_EQ(choice.height, 60);
 }
 
 TEST_F(GameWindowTest, F11GoesFullScreenAtTheDesktopSizeAndBack) {

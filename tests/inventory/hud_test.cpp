@@ -9,7 +9,7 @@
 #include "inventory/help_page.h"
 #include "inventory/hud.h"
 #include "inventory/inventory.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "world/game_session.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +24,7 @@ void standInAGame(Harness& h) {
 }  // namespace
 
 TEST(Hud, HelpPausesTheClockAndTheWisp) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}}});
+    Harness h({.saves = {settingsFile()}});
     standInAGame(h);
     h.step(35);
     EXPECT_EQ(hudTimeText(), "00:01");
@@ -56,7 +56,7 @@ TEST(Hud, HelpPausesTheClockAndTheWisp) {
 }
 
 TEST(Hud, LosingFocusShowsPausedAndTheTimerCheatHidesIt) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}}});
+    Harness h({.saves = {settingsFile()}});
     standInAGame(h);
     h.setFocus(false);
     h.pass();
@@ -68,14 +68,11 @@ TEST(Hud, LosingFocusShowsPausedAndTheTimerCheatHidesIt) {
     cheats.hideTimer = true;
     h.step();
     sf::Image hidden = h.screenshot();
-    int changed = 0;
-    for (int x = 450; x < 550; x++)
-        for (int y = 15; y < 45; y++) changed += shown.getPixel(x, y) != hidden.getPixel(x, y);
-    EXPECT_GT(changed, 50) << "the time is drawn, and the cheat removes it";
+    EXPECT_GT(pixelsDiffering(shown, hidden, 450, 15, 100, 30), 50) << "the time is drawn, and the cheat removes it";
 }
 
 TEST(Hud, TooltipsOpenAfter751MsTowardsTheMiddle) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}}});
+    Harness h({.saves = {settingsFile()}});
     standInAGame(h);
     auto darkBoxAt = [&](int x, int y) {
         sf::Color c = h.pixel(x, y);
@@ -99,7 +96,7 @@ TEST(Hud, TooltipsOpenAfter751MsTowardsTheMiddle) {
 }
 
 TEST(Hud, ExitSavesAndLeavesForTheMainMenuWithTheWeatherCleared) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}}});
+    Harness h(returningPlayer());
     standInAGame(h);
     session.player.playerX = 321;
     session.clocks.rainClock = 20;
@@ -108,8 +105,8 @@ TEST(Hud, ExitSavesAndLeavesForTheMainMenuWithTheWeatherCleared) {
     h.step();
     ASSERT_TRUE(soundPlaying("rain"));
     h.click(960, 35);
-    EXPECT_FALSE(app.inGame);
-    EXPECT_TRUE(app.showMainMenu);
+    EXPECT_FALSE(showing(GameScreen::Game));
+    EXPECT_TRUE(showing(GameScreen::MainMenu));
     EXPECT_FALSE(session.player.controlEnabled);
     EXPECT_EQ(session.clocks.rainClock, 0);
     EXPECT_FALSE(soundPlaying("rain"));
@@ -123,12 +120,12 @@ TEST(Hud, ExitSavesAndLeavesForTheMainMenuWithTheWeatherCleared) {
     h.step(7);
     h.menuPress(500, 275);  // Load Game lists it
     h.menuPress(510, 180);
-    EXPECT_TRUE(app.inGame);
+    EXPECT_TRUE(showing(GameScreen::Game));
     EXPECT_EQ(session.player.playerX, 321);
 }
 
 TEST(Hud, TouchTapsOnTheBarNeverWalkAndATapOutsideClosesHelp) {
-    Harness h({.saves = {{"sF.kv", "1\n1\n100\n1\n100\n0\n"}}});
+    Harness h({.saves = {settingsFile({.inputChoice = 1})}});
     standInAGame(h);
     ASSERT_TRUE(touchMode);
     session.player.playerX = 300;

@@ -20,7 +20,7 @@ rm -f "$deb"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "computed dependencies: $depends"
-for library in libsfml-graphics2.5 libsfml-audio2.5 libcurl4 libc6 libstdc++6 \
+for library in libsfml-graphics2.5 libsfml-audio2.5 libcurl4 libsdl2-2.0-0 libc6 libstdc++6 \
     fonts-sil-andika fonts-comfortaa; do
   echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/ .*//' | grep -qx "$library" || fail "Depends lacks $library: $depends"
 done
@@ -64,9 +64,9 @@ for size in 32 48 64 128 256; do
   [ "$(file -b "/usr/share/icons/hicolor/${size}x${size}/apps/thornvale.png" | grep -o "$size x $size")" = "$size x $size" ] \
     || fail "the ${size}px icon is $(file -b "/usr/share/icons/hicolor/${size}x${size}/apps/thornvale.png")"
 done
-[ "$(ls /usr/share/games/thornvale/assets/*.dk5 | wc -l)" = 132 ] || fail "not 132 asset files"
+[ "$(ls /usr/share/games/thornvale/assets/*.dk5 | wc -l)" = 133 ] || fail "not 133 asset files"
 # Every picture but the window icon also at twice its size, for enlarged windows.
-[ "$(ls /usr/share/games/thornvale/assets/2x/*.dk5 | wc -l)" = 109 ] || fail "not 109 twice-size pictures"
+[ "$(ls /usr/share/games/thornvale/assets/2x/*.dk5 | wc -l)" = 110 ] || fail "not 110 twice-size pictures"
 # The fonts are links to the font packages' own files, not copies.
 for font in 3:fonts-sil-andika R:fonts-comfortaa; do
   link="/usr/share/games/thornvale/assets/${font%%:*}.dk5"

@@ -20,7 +20,8 @@ fail() { echo "window test FAILED: $*" >&2; exit 1; }
 
 saves="$work/saves"
 mkdir -p "$saves"
-printf '0\n1\n100\n1\n100\n0\n' > "$saves/sF.kv"   # Mouse/Keyboard, chooser locked
+source "$here/press.sh"  # presses are in window pixels here, not picture points
+locked_settings "$saves/sF.kv"
 printf '1\n' > "$saves/sL.kv"                       # past the tutorial
 cp "$build/run/thornvale" "$work/"
 ln -s "$build/run/assets" "$work/assets"
@@ -53,9 +54,6 @@ close_game() {
 }
 
 size_of() { xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
-
-# Presses are in window pixels here, not picture points.
-source "$here/press.sh"
 
 # Slow enough for a loaded machine: every stage is seen by several steps.
 drag() {

@@ -22,12 +22,12 @@ trap cleanup EXIT
 mkdir -p "$work/saves" "$work/failed"
 cp "$build/run/thornvale" "$work/"
 ln -s "$build/run/assets" "$work/assets"
+source "$smoke/press.sh"
+
 # A player with one game, keyboard locked in, so the game opens on the title screen.
 printf '2\n1\n' > "$work/saves/sL.kv"
-printf '0\n1\n100\n1\n100\n0\n' > "$work/saves/sF.kv"
+locked_settings "$work/saves/sF.kv"
 { printf 'Soak\n0\n42\n42\n100\n0\n3\n5\n1\n13\n16\n19\n'; for _ in $(seq 13 53); do printf '0\n'; done; } > "$work/saves/1.kv"
-
-source "$smoke/press.sh"
 
 # Title, Play, Load Game, the first row, then walk right for good.
 drive() {

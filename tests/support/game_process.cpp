@@ -95,6 +95,10 @@ void GameProcess::stop() {
     }
 }
 
+void GameProcess::signal(int number) {
+    if (pid > 0) ::kill(pid, number);
+}
+
 std::string GameProcess::errors() const {
     std::ifstream in(logFolder.path + "/stderr");
     std::stringstream text;

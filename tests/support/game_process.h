@@ -23,6 +23,7 @@ public:
     bool waitForFile(const std::string& path, int seconds = 30);  // true once it exists
     int waitForExit(int seconds = 30);  // the exit status (128+signal if killed); -1 still running
     void stop();                         // kill it if it still runs
+    void signal(int number);             // send it a signal
     std::string errors() const;          // what it wrote on standard error
 
 private:

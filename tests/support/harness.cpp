@@ -1,7 +1,6 @@
 // harness.cpp -- the scenario harness: real steps, manual clock, scripted input
 #include "support/harness.h"
 
-#include "activities/interaction.h"
 #include "engine/app_state.h"
 #include "engine/catalogue.h"
 #include "engine/cheats.h"
@@ -15,17 +14,16 @@
 #include "engine/settings.h"
 #include "engine/sound.h"
 #include "engine/toolkit.h"
+#include "frontend/game_reset.h"
 #include "frontend/high_scores.h"
 #include "frontend/menus.h"
 #include "frontend/save_game.h"
 #include "frontend/save_list.h"
 #include "game/dispatch.h"
 #include "game/frame_loop.h"
+#include "game/pad_controls.h"
 #include "game/wiring.h"
-#include "inventory/checklist.h"
-#include "inventory/help_page.h"
-#include "inventory/hud.h"
-#include "inventory/inventory.h"
+#include "support/scripted_pad.h"
 #include "world/game_session.h"
 #include "world/player.h"
 
@@ -80,17 +78,15 @@ Harness::~Harness() {
     fs::remove_all(folder, ignored);
 }
 
-void Harness::resetProgramState() {
+void resetProgramState() {
     installGameHooks();
     resetAppState();
     resetInput();
     resetWispMotion();
     resetMenuState();
-    resetInteraction();
-    resetInventoryPanel();
-    resetChecklistPage();
-    resetHelpPage();
-    session = GameSession{};
+    resetGameState();
+    resetPadControls();
+    padSettings = PadSettings{};
     settings = Settings{};
     saveList = SaveList{};
     highScores = HighScoreTable{};
@@ -132,9 +128,7 @@ void Harness::restart() {
 }
 
 void Harness::startGame(long long seed) {
-    clearMenuFlags();
     startNewGame(seed);
-    app.inGame = true;
 }
 
 void Harness::standInGame(long long seed) {
@@ -151,6 +145,7 @@ void Harness::pass() { runLoopPass(); }
 void Harness::step(int count) {
     for (int i = 0; i < count; i++) {
         advanceManualClock(34);
+        if (scriptedPadPlugged()) pollScriptedPad();  // as the pointer thread reads it between passes
         pass();
     }
 }
@@ -226,21 +221,20 @@ void Harness::type(const std::string& text) {
     for (char c : text) typeCode(static_cast<unsigned char>(c));
 }
 
-void Harness::holdKey(sf::Keyboard::Key key) {
-    scriptedInput().keys[key] = true;
+namespace {
+// The key goes down or up on the scripted keyboard, then its event reaches the window.
+void sendKey(sf::Keyboard::Key key, bool down) {
+    scriptedInput().keys[key] = down;
     sf::Event event;
-    event.type = sf::Event::KeyPressed;
-    event.key.code = key;
+    event.type = down ? sf::Event::KeyPressed : sf::Event::KeyReleased;
+    event.key = {key, false, false, false, false};  // no modifiers held
     handleWindowEvent(event);
 }
+}  // namespace
 
-void Harness::releaseKey(sf::Keyboard::Key key) {
-    scriptedInput().keys[key] = false;
-    sf::Event event;
-    event.type = sf::Event::KeyReleased;
-    event.key.code = key;
-    handleWindowEvent(event);
-}
+void Harness::holdKey(sf::Keyboard::Key key) { sendKey(key, true); }
+
+void Harness::releaseKey(sf::Keyboard::Key key) { sendKey(key, false); }
 
 void Harness::setFocus(bool focused) { scriptedInput().focused = focused; }
 
@@ -280,5 +274,13 @@ std::vector<std::string> splitLines(const std::string& text) {
     std::stringstream in(text);
     std::string line;
     while (std::getline(in, line)) lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> loadedGame() {
+    std::vector<std::string> lines = saveLines();
+    const PlayerState& p = session.player;
+    for (int value : {session.OverallProgress, p.playerY, int{p.inTransition}, int{p.controlEnabled}, int{p.nextAreaChosen}})
+        lines.push_back(std::to_string(value));
     return lines;
 }

@@ -63,10 +63,13 @@ public:
 
 private:
     void pollPointer();
-    void resetProgramState();
     HarnessOptions options;
     std::string previousFolder;
     sf::RenderTexture target;
 };
 
 std::vector<std::string> splitLines(const std::string& text);
+void resetProgramState();  // as at start-up: every harness, and every fuzz input, begins here
+// The game as a load left it: what a save would write now, the progress shown and how
+// the wisp stands. Two loads that give the same lines gave the same game.
+std::vector<std::string> loadedGame();

@@ -5,7 +5,7 @@
 #include "engine/app_state.h"
 #include "engine/input.h"
 #include "frontend/save_list.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "tutorial/tutorial.h"
 #include "tutorial/tutorial_file.h"
 #include "tutorial/tutorial_resume.h"
@@ -17,22 +17,6 @@
 
 #include <string>
 #include <vector>
-
-// Settings that skip the input chooser.
-inline std::pair<std::string, std::string> quietSettings() { return {"sF.kv", "0\n1\n100\n1\n100\n0\n"}; }
-
-inline HarnessOptions newPlayer(const std::string& tutorialFile = "") {
-    HarnessOptions o;
-    o.saves = {{"sL.kv", "0\n"}, quietSettings()};
-    if (!tutorialFile.empty()) o.saves.push_back({"tS.kv", tutorialFile});
-    return o;
-}
-
-inline HarnessOptions returningPlayer() {
-    HarnessOptions o;
-    o.saves = {{"sL.kv", "1\n"}, quietSettings()};
-    return o;
-}
 
 // The 33 lines of a tutorial file: step, wisp x, seconds, nine slots, 21 research values.
 inline std::string tutorialFile(int step, int x, std::vector<int> bag = {13, 16, 19}, int seconds = 0) {
@@ -48,10 +32,10 @@ inline void pressPlay(Harness& h) {
     h.boot();
     h.menuPress(500, 500);
     for (int i = 0; i < 20 && app.loadingScreenOn; i++) h.step();
-    ASSERT_TRUE(app.inTutorial);
+    ASSERT_TRUE(showing(GameScreen::Tutorial));
 }
 
-inline int tutorialStepNow() { return tutorial.tutorialStep; }
+inline int tutorialStepNow() { return stepNumber(tutorial.tutorialStep); }
 
 // Steps until the elder's prompt shows, then Enter.
 inline void continueWhenReady(Harness& h) {

@@ -23,6 +23,10 @@ int width(const std::string& s) {
     return static_cast<int>(measure.getLocalBounds().width);
 }
 
+bool oneOf(Step step, std::initializer_list<Step> steps) {
+    return std::find(steps.begin(), steps.end(), step) != steps.end();
+}
+
 std::string joined(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) text += (text.empty() ? "" : " ") + line;
@@ -34,11 +38,11 @@ std::string joined(const std::vector<std::string>& lines) {
 std::vector<sf::Vector2i> inkOfEverySpeech(Harness& h) {
     colourSprite("speech bubble", sf::Color::Transparent);
     drawTarget().clear(sf::Color::Transparent);
-    for (int step = 0; step <= 60; step++)
+    for (const StepRow& row : stepTable())
         for (bool touch : {false, true})
             for (bool newPlayer : {false, true}) {
-                std::vector<std::string> speech = elderSpeech(step, touch, newPlayer);
-                if (!speech.empty()) drawSpeech(speech, !speechIsPreset(step));
+                std::vector<std::string> speech = elderSpeech(row.step, touch, newPlayer);
+                if (!speech.empty()) drawSpeech(speech, !speechIsPreset(row.step));
             }
     colourSprite("speech bubble", sf::Color::White);
     sf::Image picture = h.screenshot();
@@ -79,10 +83,11 @@ TEST(TutorialSpeech, WrappingTakesWordsWhileTheLineIsNarrowerThan380) {
     Harness h;
     h.boot();
     int pastTheLimit = 0;
-    for (int step = 0; step <= 60; step++) {
+    for (const StepRow& row : stepTable()) {
+        int step = stepNumber(row.step);
         for (bool touch : {false, true}) {
-            std::vector<std::string> speech = elderSpeech(step, touch, true);
-            if (speech.empty() || speechIsPreset(step)) continue;
+            std::vector<std::string> speech = elderSpeech(row.step, touch, true);
+            if (speech.empty() || speechIsPreset(row.step)) continue;
             std::vector<std::string> lines = wrapSpeech(speech[0], 380);
             EXPECT_EQ(joined(lines), speech[0]) << "step " << step;
             EXPECT_LE(lines.size(), 4u) << "step " << step << " overflows the bubble";
@@ -100,34 +105,34 @@ TEST(TutorialSpeech, WrappingTakesWordsWhileTheLineIsNarrowerThan380) {
 }
 
 TEST(TutorialScript, EveryTextStepSpeaksAndSilentStepsWaitForAnAction) {
-    for (int step = 0; step <= 60; step++) {
-        if (step == 21 || step == 25 || step == 58) continue;  // never entered
-        bool speaks = !elderSpeech(step, false, true).empty();
-        EXPECT_TRUE(!isTextStep(step) || speaks) << "text step " << step << " says nothing";
-        bool silent = step == 0 || step == 1 || step == 23 || step == 29 || step == 34 || step == 39 ||
-                      step == 41 || step == 43 || step == 48 || step == 60;
-        EXPECT_FALSE(silent && speaks) << "step " << step << " is silent";
+    for (const StepRow& row : stepTable()) {
+        bool speaks = !elderSpeech(row.step, false, true).empty();
+        EXPECT_TRUE(!row.waitsForEnter || speaks) << "text step " << stepNumber(row.step) << " says nothing";
+        bool silent = oneOf(row.step, {Step::Arrival, Step::ElderAppears, Step::Chopping, Step::Mining, Step::Fish,
+                                       Step::FireCatching, Step::Cooking, Step::CookingAgain, Step::Smithing,
+                                       Step::Complete}) || row.neverEntered;
+        EXPECT_FALSE(silent && speaks) << "step " << stepNumber(row.step) << " is silent";
     }
-    EXPECT_FALSE(isTextStep(21));
-    EXPECT_FALSE(isTextStep(58));
+    EXPECT_FALSE(stepRow(Step::Unused21).waitsForEnter);
+    EXPECT_FALSE(stepRow(Step::Unused58).waitsForEnter);
 }
 
 TEST(TutorialScript, PresetSpeechesKeepTheirLinesAndTouchDropsTheEKey) {
-    EXPECT_EQ(elderSpeech(4, false, true).size(), 2u);
-    EXPECT_EQ(elderSpeech(4, true, true).size(), 1u);
-    std::vector<std::string> keyboard = elderSpeech(8, false, true), touch = elderSpeech(8, true, true);
+    EXPECT_EQ(elderSpeech(Step::WalkRight, false, true).size(), 2u);
+    EXPECT_EQ(elderSpeech(Step::WalkRight, true, true).size(), 1u);
+    std::vector<std::string> keyboard = elderSpeech(Step::OpenBag, false, true), touch = elderSpeech(Step::OpenBag, true, true);
     ASSERT_EQ(keyboard.size(), 4u);
     ASSERT_EQ(touch.size(), 3u);
     EXPECT_EQ(keyboard[2], "inventory by clicking on the icon or pressing the E key.");
     EXPECT_EQ(touch[2], "inventory by tapping the icon. Try that now.");
-    EXPECT_EQ(elderSpeech(45, false, true).size(), 3u);
+    EXPECT_EQ(elderSpeech(Step::OpenAnvil, false, true).size(), 3u);
 }
 
 TEST(TutorialScript, TheExitSpeechDependsOnWhetherTheMissionIsAhead) {
-    EXPECT_EQ(elderSpeech(7, false, true)[0].rfind("If you need a break from your mission, click here", 0), 0u);
-    EXPECT_EQ(elderSpeech(7, true, true)[0].rfind("If you need a break from your mission, tap here", 0), 0u);
-    EXPECT_EQ(elderSpeech(7, false, false)[0].rfind("If you would like to quit the tutorial, click here", 0), 0u);
-    EXPECT_EQ(elderSpeech(7, true, false)[0].rfind("If you would like to quit the tutorial, tap here", 0), 0u);
+    EXPECT_EQ(elderSpeech(Step::ExitButton, false, true)[0].rfind("If you need a break from your mission, click here", 0), 0u);
+    EXPECT_EQ(elderSpeech(Step::ExitButton, true, true)[0].rfind("If you need a break from your mission, tap here", 0), 0u);
+    EXPECT_EQ(elderSpeech(Step::ExitButton, false, false)[0].rfind("If you would like to quit the tutorial, click here", 0), 0u);
+    EXPECT_EQ(elderSpeech(Step::ExitButton, true, false)[0].rfind("If you would like to quit the tutorial, tap here", 0), 0u);
 }
 
 // Every line of the script lies on the bubble's parchment with at least 8 px of it

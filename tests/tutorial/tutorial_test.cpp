@@ -28,12 +28,8 @@ TEST(Tutorial, AFirstPlayStartsFreshWithBronzeToolsAndSavesAtOnce) {
     EXPECT_TRUE(session.player.arrivalBeam);
     std::vector<std::string> lines = tutorialFileLines(h);
     ASSERT_EQ(lines.size(), 33u);
-    EXPECT_EQ(lines[0], "0");
-    EXPECT_EQ(lines[1], "100");
-    EXPECT_EQ(lines[3], "13");
-    EXPECT_EQ(lines[4], "16");
-    EXPECT_EQ(lines[5], "19");
-    EXPECT_EQ(lines[6], "0");
+    lines.resize(7);  // step, wisp x, seconds, and the first four slots
+    EXPECT_EQ(lines, (std::vector<std::string>{"0", "100", "0", "13", "16", "19", "0"}));
     // The beam comes down, the elder fades in, and the first words wait for Enter.
     stepUntil(h, 2, 500);
     EXPECT_FALSE(session.player.controlEnabled) << "the wisp waits for the walking lesson";
@@ -197,8 +193,7 @@ TEST(Tutorial, AReplayNeverWritesItsFileAndOffersToQuitTheTutorial) {
     Harness h(returningPlayer());
     h.boot();
     ASSERT_FALSE(saveList.NewPlayer);
-    app.showTitle = false;
-    app.showMainMenu = true;
+    changeScreen(GameScreen::MainMenu);
     startTutorial();
     stepUntil(h, 2, 500);
     continueWhenReady(h);
@@ -212,11 +207,11 @@ TEST(Tutorial, AReplayNeverWritesItsFileAndOffersToQuitTheTutorial) {
     h.releaseKey(sf::Keyboard::A);
     continueWhenReady(h);
     ASSERT_EQ(tutorialStepNow(), 7);
-    EXPECT_NE(elderSpeech(7, false, saveList.NewPlayer)[0].find("quit the tutorial"), std::string::npos);
+    EXPECT_NE(elderSpeech(Step::ExitButton, false, saveList.NewPlayer)[0].find("quit the tutorial"), std::string::npos);
     EXPECT_FALSE(h.fileExists("saves/tS.kv"));
     h.click(960, 35);
-    EXPECT_FALSE(app.inTutorial);
-    EXPECT_TRUE(app.showTitle) << "the exit button leads to the title, not the menu";
+    EXPECT_FALSE(showing(GameScreen::Tutorial));
+    EXPECT_TRUE(showing(GameScreen::Title)) << "the exit button leads to the title, not the menu";
     EXPECT_FALSE(h.fileExists("saves/tS.kv"));
 }
 
@@ -225,17 +220,17 @@ TEST(Tutorial, TheExitButtonAppearsAtSevenAndANewPlayerResumesThere) {
     pressPlay(h);
     h.step();
     h.click(960, 35);
-    EXPECT_TRUE(app.inTutorial) << "no exit button before step 7";
+    EXPECT_TRUE(showing(GameScreen::Tutorial)) << "no exit button before step 7";
     continueWhenReady(h);
     ASSERT_EQ(tutorialStepNow(), 7);
     h.click(960, 35);
-    EXPECT_FALSE(app.inTutorial);
-    EXPECT_TRUE(app.showTitle);
+    EXPECT_FALSE(showing(GameScreen::Tutorial));
+    EXPECT_TRUE(showing(GameScreen::Title));
     EXPECT_EQ(tutorialFileLines(h)[0], "7");
     h.restart();
     h.menuPress(500, 500);
     for (int i = 0; i < 20 && app.loadingScreenOn; i++) h.step();
-    EXPECT_TRUE(app.inTutorial);
+    EXPECT_TRUE(showing(GameScreen::Tutorial));
     EXPECT_EQ(tutorialStepNow(), 7);
 }
 
@@ -245,11 +240,22 @@ TEST(Tutorial, TheEndingMarksTheFirstGameAndReturnsToTheTitle) {
     continueWhenReady(h);
     ASSERT_EQ(tutorialStepNow(), 60);
     h.step(150);
-    EXPECT_TRUE(app.inTutorial) << "Tutorial Complete stays on black for a while";
+    EXPECT_TRUE(showing(GameScreen::Tutorial)) << "Tutorial Complete stays on black for a while";
     h.step(60);
-    EXPECT_FALSE(app.inTutorial);
-    EXPECT_TRUE(app.showTitle);
+    EXPECT_FALSE(showing(GameScreen::Tutorial));
+    EXPECT_TRUE(showing(GameScreen::Title));
     EXPECT_EQ(splitLines(h.readFile("saves/sL.kv"))[0], "1");
+    EXPECT_FALSE(h.fileExists("saves/tS.kv"));
+}
+
+// A player who walked to the right edge before the last words and quit during the
+// ending resumes walking out: the ending still runs to its end.
+TEST(Tutorial, AnEndingResumedPastTheRightEdgeStillFinishes) {
+    Harness h(newPlayer(tutorialFile(60, 986)));
+    pressPlay(h);
+    h.step(210);
+    EXPECT_EQ(tutorialStepNow(), 60);
+    EXPECT_TRUE(showing(GameScreen::Title));
     EXPECT_FALSE(h.fileExists("saves/tS.kv"));
 }
 

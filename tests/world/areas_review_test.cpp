@@ -21,10 +21,7 @@ long differenceFromMeadow(const sf::Image& area, const sf::Image& meadow, int x,
 TEST(AreasReview, EveryObjectKindStandsInItsPlace) {
     Harness h;
     h.boot();
-    h.startGame(0);
-    session.player.arrivalBeam = session.player.inTransition = false;
-    session.player.controlEnabled = true;
-    session.player.playerY = 400;
+    h.standInGame(0);
     session.player.playerX = 995;  // parked off to the right so it covers nothing
     session.player.controlEnabled = false;
     for (int& slot : session.world.AreaContents) slot = EmptyPlace;

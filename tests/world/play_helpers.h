@@ -1,7 +1,7 @@
 // play_helpers.h -- starting a world straight from a seed, with no menus in the way
 #pragma once
 #include "engine/app_state.h"
-#include "support/harness.h"
+#include "support/play.h"
 #include "world/game_session.h"
 #include "world/generator.h"
 #include "world/player.h"
@@ -10,23 +10,14 @@
 // the arrival beam about to come down.
 inline void startPlaying(Harness& h, long long seed) {
     h.boot();
-    clearMenuFlags();
     session = GameSession{};
     prepareNewGamePlayer();
     startWorld(seed);
-    app.inGame = true;
+    changeScreen(GameScreen::Game);
 }
 
 constexpr int arrivalBeamSteps = 110 + 110 + 55;  // down, wisp sinks, withdraws
 
 // Starts a game with the wisp standing in its first area as a loaded game leaves it:
 // on the ground at x 100, in control, the beam skipped.
-inline void startStanding(Harness& h, long long seed) {
-    startPlaying(h, seed);
-    PlayerState& p = session.player;
-    p.playerY = 400;
-    p.arrivalBeam = false;
-    p.inTransition = false;
-    p.controlEnabled = true;
-    resetPlayTimerReference();
-}
+inline void startStanding(Harness& h, long long seed) { standInNewGame(h, seed); }

@@ -180,7 +180,6 @@ TEST(Player, FloatSwingsWiderInLowGravityAndSettlesAtTheEnd) {
     widestSwing(300);
     EXPECT_EQ(wisp.offsetX, 0);
     EXPECT_EQ(wisp.offsetY, 0);
-    gameEnd.endStage = 0;
 }
 
 TEST(Player, SpinChangesAfterThreeSecondsWithinItsRange) {

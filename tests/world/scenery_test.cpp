@@ -197,7 +197,7 @@ TEST(Scenery, ShowerDarkensDrawsStreaksAndPlaysTheRainUntilItEnds) {
 // A game left in the last seconds of a shower, while the rain fades out: the next
 // game's shower is heard at the player's effects volume.
 TEST(Rain, AShowerLeftAsItFadesOutDoesNotSilenceTheNextGamesRain) {
-    Harness h({.saves = {{"sF.kv", "0\n1\n100\n1\n70\n0\n"}, {"sL.kv", "1\n"}}});
+    Harness h(returningPlayer({}, {.sfxVolume = 70}));
     h.boot();
     h.standInGame(3);
     std::string rainyGame = std::to_string(session.SaveNumber);
@@ -209,11 +209,11 @@ TEST(Rain, AShowerLeftAsItFadesOutDoesNotSilenceTheNextGamesRain) {
     ASSERT_TRUE(soundPlaying("rain"));
     ASSERT_TRUE(fadeRunning("rain"));
     h.click(960, 35);  // exit to the menu
-    ASSERT_FALSE(app.inGame);
+    ASSERT_FALSE(showing(GameScreen::Game));
     for (int i = 0; i < 2000 && fadeRunning("rain"); i++)  // a 5 s fade, on its own thread
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     ASSERT_FALSE(fadeRunning("rain"));
-    clearMenuFlags();
+    changeScreen(GameScreen::LoadList);
     ASSERT_TRUE(loadGame(rainyGame));
     h.step(3);
     EXPECT_TRUE(soundPlaying("rain"));
