@@ -90,22 +90,27 @@ void playPendingRumble() {
 // have no input devices, so THORNVALE_VIRTUAL_PAD=1 plugs in SDL's virtual one.
 void plugBenchPad() {
     const char* wanted = std::getenv("THORNVALE_VIRTUAL_PAD");
-    if (!wanted || std::string(wanted) != "1") return;
+    if (wanted && std::string(wanted) == "1") plugVirtualPad("Benchmark pad");
+}
+
+}  // namespace
+
+_SDL_Joystick* plugVirtualPad(const char* name, int (*rumble)(void*, uint16_t, uint16_t)) {
     SDL_VirtualJoystickDesc desc;
     SDL_zero(desc);
     desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
     desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
     desc.naxes = SDL_CONTROLLER_AXIS_MAX;
     desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    desc.name = "Benchmark pad";
+    desc.name = name;
+    desc.Rumble = rumble;
     SDL_Joystick* joystick = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
-    if (!joystick) return;
+    if (!joystick) return nullptr;
     // A raw axis at 0 is a trigger pulled halfway: these rest at their low end.
     SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_TRIGGERLEFT, -32768);
     SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_TRIGGERRIGHT, -32768);
+    return joystick;
 }
-
-}  // namespace
 
 bool startGamepad() {
     if (started) return true;

@@ -7,6 +7,7 @@
 // plays at its next read, so the pad is never closed under another thread's feet.
 #pragma once
 #include <atomic>
+#include <cstdint>
 #include <vector>
 
 // The buttons the game gives a meaning to, and the SDL_GameControllerButton each is.
@@ -25,6 +26,11 @@ constexpr double triggerPulled = 0.5;     // a trigger past this is a held mouse
 
 bool startGamepad();                 // once, before the pointer thread; false when SDL cannot start
 void stopGamepad();                  // after the pointer thread has ended
+
+// SDL's virtual pad in SDL's own controller layout, triggers at rest, for machines
+// without input devices (the benchmark, the tests); null where SDL has none.
+struct _SDL_Joystick;
+_SDL_Joystick* plugVirtualPad(const char* name, int (*rumble)(void*, uint16_t, uint16_t) = nullptr);
 bool readGamepad(PadReading& out);   // one update; false (and out at rest) while no pad is connected
 std::vector<PadButton> takePadPresses();  // buttons pressed since the last call, in order
 

@@ -29,19 +29,11 @@ void pollScriptedPad() {
 // The virtual joystick's own mapping follows SDL's controller layout button for button.
 ScriptedPad::ScriptedPad(Harness& harness) : h(harness) {
     startGamepad();
-    SDL_VirtualJoystickDesc desc;
-    SDL_zero(desc);
-    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    desc.Rumble = countRumble;
-    joystick = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
+    joystick = plugVirtualPad("Scripted pad", countRumble);
     if (!joystick) std::abort();  // an SDL without virtual joysticks: nothing here can work
     padsPlugged++;
     rumbleCount = 0;
-    pull(false, 0);  // raw trigger axes rest at their low end, not in the middle
-    pull(true, 0);
+    pollScriptedPad();
 }
 
 void ScriptedPad::unplug() {
