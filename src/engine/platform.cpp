@@ -5,6 +5,7 @@
 #include "engine/letterbox.h"
 #include "engine/pointer_x11.h"
 
+#include <SFML/OpenGL.hpp>
 #include <atomic>
 #include <mutex>
 
@@ -36,6 +37,11 @@ sf::Vector2i mapPixel(sf::Vector2u size, int x, int y) {
     return letterboxPixelToView(letterboxFor(size.x, size.y), x, y);
 }
 }  // namespace
+
+void finishPicture() {
+    if (window) glFinish();
+    else if (scripted) script.picturesFinished++;
+}
 
 void bindWindow(sf::RenderWindow* w) {
     window = w;

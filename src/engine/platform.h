@@ -17,6 +17,7 @@ struct ScriptedInput {
     bool focused = true;               // the window has the focus
     bool cursorVisible = true;         // last cursor visibility the game asked for
     bool windowClosed = false;         // the game closed its window
+    int picturesFinished = 0;          // pictures drawn and finished but never shown
 };
 
 // One reading of the pointer, as the pointer thread takes it.
@@ -32,6 +33,7 @@ void bindScripted(sf::RenderTarget* target); // tests: scripted devices, this ta
 ScriptedInput& scriptedInput();              // the scripted devices (tests only)
 
 sf::RenderTarget& drawTarget();              // where every screen draws
+void finishPicture();                        // the renderer completes what was drawn, not shown
 bool platformReadPointer(PointerReading& out); // pointer thread; false without a window
 bool platformKey(sf::Keyboard::Key key);
 bool platformHasFocus();

@@ -91,6 +91,10 @@ int runDueSteps(void (*step)()) {
         app.lastTickMs += stepLengthMs;
         step();
         steps++;
+        // Only the last picture of a pass is shown. A software renderer would gather the
+        // drawing of every hidden one until the pass ends: after a long pass at full
+        // screen that was tens of megabytes at once. Each is finished before the next.
+        if (nowMs() - app.lastTickMs >= stepDueMs) finishPicture();
     }
     return steps;
 }

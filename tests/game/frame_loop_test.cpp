@@ -1,6 +1,7 @@
 // frame_loop_test.cpp -- the step scheduler: 34 ms steps, catch-up, dropped backlogs
 #include "engine/app_state.h"
 #include "engine/clock.h"
+#include "engine/platform.h"
 #include "game/frame_loop.h"
 #include "support/harness.h"
 
@@ -92,4 +93,19 @@ TEST(FrameLoop, StepsSlowerThanTheirSlotEndThePassAfterASecondAndDropWhatIsStill
     EXPECT_EQ(runDueSteps(costlyStep), 1) << "a step longer than a second ends its pass alone";
     EXPECT_EQ(app.lastTickMs, nowMs());
     costlySteps = 0;
+}
+
+// Only the last picture of a catch-up pass is shown; every one before it is finished by
+// the renderer before the next is drawn, so a software renderer never holds them all.
+TEST(FrameLoop, ACatchUpPassFinishesEachHiddenPictureBeforeTheNextAndAStepAloneFinishesNone) {
+    Harness h;
+    h.boot();
+    runFor(h, 100);
+    scriptedInput().picturesFinished = 0;
+    h.advance(34);
+    EXPECT_EQ(runDueSteps(), 1);
+    EXPECT_EQ(scriptedInput().picturesFinished, 0) << "a pass of one step leaves its picture to be shown";
+    h.advance(500);
+    int steps = runDueSteps();
+    EXPECT_EQ(scriptedInput().picturesFinished, steps - 1);
 }
