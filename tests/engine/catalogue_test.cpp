@@ -1,7 +1,11 @@
 // catalogue_test.cpp -- the twice-size pictures of enlarged windows: chosen above 1.25 times
 // only, made on their first large draw, given back unseen, covering the small ones' place
 #include "engine/catalogue.h"
+#include "engine/gamepad.h"
+#include "engine/input.h"
+#include "engine/pad_pointer.h"
 #include "engine/platform.h"
+#include "engine/run_folder.h"
 #include "engine/toolkit.h"
 #include "support/harness.h"
 
@@ -59,6 +63,20 @@ std::vector<Ink> drawAwkwardSprites(Harness& h, double scale) {
     return inks;
 }
 
+// Every seventh opaque texel of a large picture lies unchanged on the pixel it covers.
+void expectTexelsOneToAPixel(const sf::Image& shot, const sf::Image& texels, unsigned left, unsigned top,
+                             int leastCompared) {
+    int compared = 0, same = 0;
+    for (unsigned y = 3; y < texels.getSize().y; y += 7)
+        for (unsigned x = 3; x < texels.getSize().x; x += 7)
+            if (texels.getPixel(x, y).a == 255) {
+                compared++;
+                same += shot.getPixel(left + x, top + y) == texels.getPixel(x, y);
+            }
+    EXPECT_GT(compared, leastCompared);
+    EXPECT_EQ(same, compared);
+}
+
 }  // namespace
 
 TEST(Catalogue, LargePicturesAreDrawnAboveOneAndAQuarterTimesMadeOnlyThenAndGivenBackUnseen) {
@@ -114,18 +132,19 @@ TEST(Catalogue, ALargePictureCoversTheSamePlaceTurnedScaledAndTinted) {
         EXPECT_NEAR(large[i].b, small[i].b, 6) << i;
     }
     // At exactly twice the size, the anvil's close-up at (500, 335) shows its large texels
-    // one to a pixel from (300, 170), as the small ones from (150, 85) at 1000 x 600.
+    // one to a pixel from (300, 170), as the small ones from (150, 85) at 1000 x 600; so
+    // does the pad's pointer, drawn beside the catalogue, at (500, 300).
     shadeView(255);
     drawSprite("interact anvil", 500, 335);
-    sf::Image shot = h.screenshot(), texels = spriteEntry("interact anvil").largeTexture->copyToImage();
+    sf::Image texels = spriteEntry("interact anvil").largeTexture->copyToImage();
     ASSERT_EQ(texels.getSize(), sf::Vector2u(1400, 1000));
-    int compared = 0, same = 0;
-    for (unsigned y = 3; y < 1000; y += 7)
-        for (unsigned x = 3; x < 1400; x += 7)
-            if (texels.getPixel(x, y).a == 255) {
-                compared++;
-                same += shot.getPixel(300 + x, 170 + y) == texels.getPixel(x, y);
-            }
-    EXPECT_GT(compared, 5000);
-    EXPECT_EQ(same, compared);
+    expectTexelsOneToAPixel(h.screenshot(), texels, 300, 170, 5000);
+    shadeView(255);
+    padInUse = true;
+    pointer = {500, 300, false};
+    drawPadPointer();
+    padInUse = false;
+    ASSERT_TRUE(texels.loadFromFile(largeAssetFile(padPointerCode)));
+    ASSERT_EQ(texels.getSize(), sf::Vector2u(56, 56));
+    expectTexelsOneToAPixel(h.screenshot(), texels, 972, 572, 10);
 }
