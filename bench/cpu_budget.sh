@@ -5,12 +5,15 @@
 # window can cost), then the real game at the title, at the title with a gamepad
 # connected and idle (SDL's virtual pad: these machines have no input devices), in a
 # busy game (night, rain, a salmon pond's window and the bag open) and walking across
-# three areas, then the floor again. Prints CPU % of one core per scene (game threads, Mesa's render
-# threads, per thread), peak RSS, the ratios to the floor, the longest main-thread
+# three areas, then the floor again; then, on a 1920 x 1200 screen of its own, the floor
+# and the busy game at full screen (the game's twice-size pictures) and the floor once
+# more. Prints CPU % of one core per scene (game threads, Mesa's render threads, per
+# thread), peak RSS, the ratios to the floor of the same size, the longest main-thread
 # pass and the launch time, and exits 1 if any is over its budget. Timing on a shared
 # machine is noisy: this is run by hand or after the tests, never as a test.
 # Usage: bench/cpu_budget.sh [BUILD_DIR] [SECONDS_PER_SCENE]
-#   BENCH_SHOTS=DIR keeps a picture of each scene; BENCH_SCENES="busy" runs only some.
+#   BENCH_SHOTS=DIR keeps a picture of each scene; BENCH_SCENES="busy" runs only some
+#   (title, title_pad, busy, walk, full).
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
@@ -66,8 +69,8 @@ measure() {  # scene seconds
 source "$smoke/press.sh"
 PRESS_REST=0.4
 
-run_floor() {  # scene
-  launch "$1" "Thornvale floor" "$build/bench/thornvale_floor" "$build/run/assets" || return 1
+run_floor() {  # scene [fullscreen]
+  launch "$1" "Thornvale floor" "$build/bench/thornvale_floor" "$build/run/assets" ${2:-} || return 1
   sleep 2
   measure "$1" "$seconds"
   finish
@@ -105,15 +108,26 @@ start_game() {  # scene dir [NAME=value...]
   return $status
 }
 
+# A press on a point of the 1000 x 600 picture, wherever the window shows it.
+press_picture() {  # x y
+  local size
+  size=$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
+  press $(awk -v x="$1" -v y="$2" -v size="$size" 'BEGIN {
+    split(size, s, " "); k = s[1] / 1000 < s[2] / 600 ? s[1] / 1000 : s[2] / 600
+    printf "%d %d", int((s[1] - int(1000 * k + 0.5)) / 2 + x * k), int((s[2] - int(600 * k + 0.5)) / 2 + y * k) }')
+}
+
 load_saved_game() {
-  press 500 500; press 500 275; press 510 180   # Play, Load Game, the first save
+  press_picture 500 500; press_picture 500 275; press_picture 510 180   # Play, Load Game, the first save
   sleep 2
 }
 
-# The saved game above, opened from the menus: scene, object in the middle place.
+# The saved game above, opened from the menus: scene, object in the middle place,
+# and 1 to open the window at full screen.
 open_saved_game() {
   dir=$(game_folder "$1")
   write_save "$dir" "$2"
+  [ "${3:-0}" = 1 ] && printf '1000\n600\n1\n' > "$dir/saves/wN.kv"
   start_game "$1" "$dir" || return 1
   load_saved_game
 }
@@ -136,12 +150,13 @@ scene_title() {  # [scene NAME=value...]
 # The title with a gamepad connected and idle: the pointer thread reads it every 4 ms.
 scene_title_pad() { scene_title title_pad THORNVALE_VIRTUAL_PAD=1; }
 
-scene_busy() {
-  open_saved_game busy 8 || return 1
+scene_busy() {  # [scene fullscreen]
+  local scene=${1:-busy}
+  open_saved_game "$scene" 8 "${2:-0}" || return 1
   xdotool key space; sleep 1.5      # the salmon pond's window zooms open
   xdotool key e; sleep 1.5          # and the bag slides in
-  measure busy "$seconds"
-  end_scene busy
+  measure "$scene" "$seconds"
+  end_scene "$scene"
 }
 
 scene_walk() {
@@ -153,7 +168,18 @@ scene_walk() {
   end_scene walk
 }
 
+# The busy game at full screen on a 1920 x 1200 screen, between two floors at that size.
+full_screen_scenes() {
+  stop_xvfb
+  start_xvfb 1920x1200 || return 1
+  run_floor floorfull1 fullscreen || return 1
+  scene_busy full 1 || return 1
+  run_floor floorfull2 fullscreen
+}
+
+scenes=${BENCH_SCENES:-title title_pad busy walk full}
 run_floor floor1 || exit 1
-for scene in ${BENCH_SCENES:-title title_pad busy walk}; do "scene_$scene" || exit 1; done
+for scene in $scenes; do [ "$scene" = full ] || "scene_$scene" || exit 1; done
 run_floor floor2 || exit 1
+case " $scenes " in *" full "*) full_screen_scenes || exit 1 ;; esac
 /usr/bin/python3 "$here/report.py" "$results"

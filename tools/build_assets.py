@@ -2,7 +2,9 @@
 """Builds the game's assets/ folder from art/, audio/ and Debian's fonts.
 
 Every row of art/manifest.tsv becomes assets/<code>.dk5:
-  image, sheet, icon  SVG rasterised by rsvg-convert at the manifest size (PNG inside)
+  image, sheet, icon  SVG rasterised by rsvg-convert at the manifest size (PNG inside);
+                      images and sheets also at twice that size as assets/2x/<code>.dk5,
+                      which the game draws in windows that enlarge its picture
   sound, music        the recipe script run as `bash recipe OUT`; it writes OUT (WAV or Ogg)
   font                copied from the installed font package
 
@@ -19,6 +21,8 @@ import tempfile
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 MANIFEST = os.path.join(ROOT, "art", "manifest.tsv")
+LARGE_FOLDER = "2x"          # the same pictures at twice their size
+DRAWN_LARGE = ("image", "sheet")  # the window icon is only ever shown by the desktop
 
 
 def read_manifest():
@@ -50,8 +54,24 @@ def newest_input(row):
     return max(stamps)
 
 
-def build_one(row, out_dir):
+def targets(row, out_dir):
+    """(output file, rsvg size or None) for every file the row makes."""
     out = os.path.join(out_dir, row["code"] + ".dk5")
+    if row["kind"] not in ("image", "sheet", "icon"):
+        return [(out, None)]
+    w, h = (int(v) for v in row["size"].split("x"))
+    made = [(out, (w, h))]
+    if row["kind"] in DRAWN_LARGE:
+        made.append((os.path.join(out_dir, LARGE_FOLDER, row["code"] + ".dk5"), (2 * w, 2 * h)))
+    return made
+
+
+def build_one(row, out_dir):
+    problems = [make(row, out, size) for out, size in targets(row, out_dir)]
+    return "\n".join(p for p in problems if p) or None
+
+
+def make(row, out, size):
     src = source_path(row)
     if not os.path.exists(src):
         return f"missing source {row['source']} for {row['code']} ({row['names']})"
@@ -59,9 +79,8 @@ def build_one(row, out_dir):
         return None
     kind = row["kind"]
     tmp = out + ".part"
-    if kind in ("image", "sheet", "icon"):
-        w, h = row["size"].split("x")
-        cmd = ["rsvg-convert", "-w", w, "-h", h, "-f", "png", "-o", tmp, src]
+    if size:
+        cmd = ["rsvg-convert", "-w", str(size[0]), "-h", str(size[1]), "-f", "png", "-o", tmp, src]
     elif kind in ("sound", "music"):
         cmd = ["bash", src, tmp]
     elif kind == "font":
@@ -84,7 +103,8 @@ def main():
     parser.add_argument("--only", default="")
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
     args = parser.parse_args()
-    os.makedirs(args.out, exist_ok=True)
+    args.out = os.path.abspath(args.out)  # the tools run in a folder of their own
+    os.makedirs(os.path.join(args.out, LARGE_FOLDER), exist_ok=True)
     rows = read_manifest()
     if args.only:
         wanted = set(args.only.split(","))

@@ -3,7 +3,9 @@
 
 #include "engine/app_state.h"
 #include "engine/asset_table.h"
+#include "engine/clock.h"
 #include "engine/cover.h"
+#include "engine/letterbox.h"
 #include "engine/platform.h"
 #include "engine/random.h"
 #include "engine/run_folder.h"
@@ -13,8 +15,10 @@
 #include <cmath>
 #include <condition_variable>
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <malloc.h>
 #include <mutex>
 
 TextureCatalogue catalogue;
@@ -32,6 +36,7 @@ struct PendingTexture {
     std::shared_ptr<sf::Image> image;  // decoded at once; null when it failed
     sf::IntRect area;                  // part of the picture; empty for the whole picture
     uint8_t alpha = 255;               // tint right after loading
+    std::string largeFile;             // the picture at twice the size; empty when there is none
 };
 
 std::mutex pendingMutex;
@@ -80,10 +85,13 @@ std::shared_ptr<const std::vector<char>> readPng(const char* code, sf::Vector2u&
 }
 
 PendingTexture readPicture(const std::string& name, const char* code, sf::IntRect area, uint8_t alpha) {
-    PendingTexture job{name, nullptr, {}, "", nullptr, area, alpha};
+    PendingTexture job{name, nullptr, {}, "", nullptr, area, alpha, ""};
     job.bytes = readPng(code, job.size);
     if (job.bytes) job.file = assetFile(code);
     else job.image = decode(code, name);
+    // Only its name is kept: most players never enlarge the window.
+    std::error_code ignored;
+    if (std::filesystem::is_regular_file(largeAssetFile(code), ignored)) job.largeFile = largeAssetFile(code);
     return job;
 }
 
@@ -124,22 +132,95 @@ void fillTexture(sf::Texture& texture, const sf::Image& image, const sf::IntRect
 
 // Decodes a picture kept as file bytes into its texture, on its first draw. A damaged
 // file leaves the texture empty, and the player is told which one.
-void makeTexture(SpriteEntry& entry, const std::string& name) {
-    if (!entry.source) return;
+// Decoding leaves its pixel buffers freed in the heap, where the C library would keep
+// them; given back at once, a picture costs its texture alone.
+void giveBackDecodingMemory() { malloc_trim(0); }
+
+bool fillSmall(SpriteEntry& entry) {
     sf::Image image;
-    if (image.loadFromMemory(entry.source->data(), entry.source->size())) {
-        fillTexture(*entry.texture, image, entry.sourceArea);
-    } else {
+    if (!image.loadFromMemory(entry.source->data(), entry.source->size())) return false;
+    fillTexture(*entry.texture, image, entry.sourceArea);
+    return true;
+}
+
+void makeSmall(SpriteEntry& entry, const std::string& name) {
+    if (!entry.source) return;
+    if (!fillSmall(entry)) {
         std::cerr << "Thornvale: the image \"" << name << "\" (" << entry.sourceFile << ") is missing or damaged\n";
         entry.sprite.setTextureRect(sf::IntRect());  // an empty texture draws nothing
     }
     entry.source.reset();
+    giveBackDecodingMemory();
+}
+
+// The part of the large file that doubles the small picture: the sheet's cell, or the
+// whole picture, which must then be exactly twice the size.
+bool largeArea(const SpriteEntry& entry, const sf::Image& image, sf::IntRect& area) {
+    sf::Vector2i size(image.getSize());
+    if (entry.sourceArea.width > 0) {
+        const sf::IntRect& a = entry.sourceArea;
+        area = sf::IntRect(2 * a.left, 2 * a.top, 2 * a.width, 2 * a.height);
+        return area.left + area.width <= size.x && area.top + area.height <= size.y;
+    }
+    sf::IntRect rect = entry.sprite.getTextureRect();
+    area = sf::IntRect(0, 0, 2 * rect.width, 2 * rect.height);
+    return rect.width > 0 && size == sf::Vector2i(area.width, area.height);
+}
+
+bool largeWaiting(const SpriteEntry& entry) { return entry.largeTexture && entry.largeTexture->getSize().x == 0; }
+
+void releaseRestedLargePictures() {
+    for (auto& [name, entry] : catalogue.sprites)
+        if (entry.largeTexture && !largeWaiting(entry) && nowMs() - entry.largeDrawnMs >= largePictureRestMs)
+            *entry.largeTexture = sf::Texture();
+}
+
+// Decodes the large picture on its first large draw. A damaged one is named, and the
+// small picture is drawn enlarged instead, as if there were none.
+bool fillLarge(SpriteEntry& entry) {
+    sf::Image image;
+    sf::IntRect area;
+    if (!image.loadFromFile(entry.largeFile) || !largeArea(entry, image, area)) return false;
+    fillTexture(*entry.largeTexture, image, area);
+    return true;
+}
+
+void makeLarge(SpriteEntry& entry, const std::string& name) {
+    if (!largeWaiting(entry)) return;
+    releaseRestedLargePictures();
+    entry.largeDrawnMs = nowMs();
+    if (!fillLarge(entry)) {
+        std::cerr << "Thornvale: the image \"" << name << "\" (" << entry.largeFile << ") is missing or damaged\n";
+        entry.largeTexture = nullptr;
+    }
+    giveBackDecodingMemory();
+}
+
+bool drawnLarge(const SpriteEntry& entry, const sf::RenderTarget& target) {
+    return entry.largeTexture && showsLargePictures(target);
+}
+
+// Whether the texture a draw on this target shows is still to be made.
+bool pictureWaiting(const SpriteEntry& entry, const sf::RenderTarget& target) {
+    return drawnLarge(entry, target) ? largeWaiting(entry) : entry.source != nullptr;
+}
+
+void makePicture(SpriteEntry& entry, const std::string& name, const sf::RenderTarget& target) {
+    if (drawnLarge(entry, target)) makeLarge(entry, name);
+    else makeSmall(entry, name);
 }
 
 void createEntry(const PendingTexture& job) {
     auto texture = std::make_unique<sf::Texture>();
+    texture->setSmooth(true);  // only a flag until the picture is first drawn
     SpriteEntry entry;
     entry.texture = texture.get();
+    if (!job.largeFile.empty()) {
+        auto& large = catalogue.largeTextures[job.name];
+        large = std::make_unique<sf::Texture>();
+        entry.largeTexture = large.get();
+        entry.largeFile = job.largeFile;
+    }
     entry.sprite.setTexture(*texture);
     sf::Vector2u size = job.size;
     if (job.area.width > 0) size = sf::Vector2u(job.area.width, job.area.height);
@@ -150,7 +231,6 @@ void createEntry(const PendingTexture& job) {
         entry.sprite.setTextureRect(sf::IntRect(0, 0, size.x, size.y));
     } else {
         if (job.image) fillTexture(*texture, *job.image, job.area);
-        texture->setSmooth(true);
         entry.sprite.setTexture(*texture, true);
         size = texture->getSize();
     }
@@ -158,7 +238,7 @@ void createEntry(const PendingTexture& job) {
     entry.colour = sf::Color(255, 255, 255, job.alpha);
     entry.sprite.setColor(entry.colour);
     for (const char* name : madeWhileLoading)
-        if (job.name == name) makeTexture(entry, job.name);
+        if (job.name == name) makePicture(entry, job.name, drawTarget());
     catalogue.textures[job.name] = std::move(texture);
     catalogue.sprites[job.name] = std::move(entry);
     if (job.name == "cloud 5") placeStartingClouds();
@@ -209,11 +289,17 @@ void clearCatalogue() {
     wanted.clear();
     catalogue.sprites.clear();
     catalogue.textures.clear();
+    catalogue.largeTextures.clear();
+}
+
+bool showsLargePictures(const sf::RenderTarget& target) {
+    return pixelsPerViewUnit(target) > largePicturesAbove;
 }
 
 void preparePicture(const std::string& name) {
     auto found = catalogue.sprites.find(name);
-    if (found == catalogue.sprites.end() || !found->second.source) return;
+    if (found == catalogue.sprites.end()) return;
+    if (!pictureWaiting(found->second, drawTarget())) return;
     if (std::find(wanted.begin(), wanted.end(), name) == wanted.end()) wanted.push_back(name);
 }
 
@@ -222,8 +308,8 @@ bool makePreparedPicture() {
         std::string name = wanted.front();
         wanted.pop_front();
         auto found = catalogue.sprites.find(name);
-        if (found == catalogue.sprites.end() || !found->second.source) continue;
-        makeTexture(found->second, name);
+        if (found == catalogue.sprites.end() || !pictureWaiting(found->second, drawTarget())) continue;
+        makePicture(found->second, name, drawTarget());
         return true;
     }
     return false;
@@ -231,7 +317,7 @@ bool makePreparedPicture() {
 
 SpriteEntry& loadedSprite(const std::string& name) {
     SpriteEntry& entry = spriteEntry(name);
-    makeTexture(entry, name);
+    makeSmall(entry, name);
     return entry;
 }
 
@@ -268,33 +354,66 @@ bool onPixelGrid(const sf::Sprite& sprite, const sf::RenderTarget& target) {
     return whole(m[12] - corner.x) && whole(m[13] - corner.y);
 }
 
+void setFilter(sf::Texture* texture, bool smooth) {
+    if (texture && texture->isSmooth() != smooth) texture->setSmooth(smooth);
+}
+
+// True when a twice-size sprite, neither turned nor stretched unevenly, covers 0.8 to 1
+// window pixel per texel (a window 1.6 to 2 times the view's size). There its nearest
+// texel is as sharp as the picture rasterised at the window's own size, where smoothing
+// would blur every edge by most of a pixel; shrunk further, thin lines need smoothing.
+bool nearestIsSharp(const sf::Sprite& large, const sf::RenderTarget& target) {
+    const float* m = large.getTransform().getMatrix();
+    if (m[1] != 0.f || m[4] != 0.f || m[0] != m[5]) return false;
+    float pixelsPerTexel = m[0] * pixelsPerViewUnit(target);
+    return pixelsPerTexel >= 0.8f && pixelsPerTexel <= 1.f;
+}
+
 // Filtering a sprite that sits on the pixel grid gives back its texels, so such
-// draws sample the nearest texel, which costs a software renderer far less.
-void chooseFilter(SpriteEntry& entry, const sf::RenderTarget& target) {
-    if (!entry.texture) return;
-    bool smooth = !onPixelGrid(entry.sprite, target);
-    if (entry.texture->isSmooth() != smooth) entry.texture->setSmooth(smooth);
+// draws sample the nearest texel, which costs a software renderer far less. The small
+// picture's filter follows its place even when the large one is drawn.
+void chooseFilters(SpriteEntry& entry, const sf::Sprite* large, const sf::RenderTarget& target) {
+    setFilter(entry.texture, !onPixelGrid(entry.sprite, target));
+    if (large) setFilter(entry.largeTexture, !nearestIsSharp(*large, target));
 }
 
 // Under a cover, a large sprite on the pixel grid is drawn as the parts of its
 // texture that stay in sight; any other sprite is drawn whole unless wholly hidden.
-void drawUncovered(const SpriteEntry& entry, sf::RenderTarget& target) {
-    sf::FloatRect bounds = entry.sprite.getGlobalBounds(), parts[4];
+void drawUncovered(const sf::Sprite& sprite, const sf::Texture& texture, bool onGrid, sf::RenderTarget& target) {
+    sf::FloatRect bounds = sprite.getGlobalBounds(), parts[4];
     int count = uncoveredParts(bounds, parts);
     if (count == 0) return;
     bool whole = count == 1 && parts[0] == bounds;
-    if (whole || entry.texture->isSmooth() || bounds.width * bounds.height < 40000) {
-        target.draw(entry.sprite);
+    if (whole || !onGrid || bounds.width * bounds.height < 40000) {
+        target.draw(sprite);
         return;
     }
     for (int i = 0; i < count; i++) {
         sf::IntRect source(static_cast<int>(parts[i].left - bounds.left), static_cast<int>(parts[i].top - bounds.top),
                            static_cast<int>(parts[i].width), static_cast<int>(parts[i].height));
-        sf::Sprite part(*entry.texture, source);
-        part.setColor(entry.sprite.getColor());
+        sf::Sprite part(texture, source);
+        part.setColor(sprite.getColor());
         part.setPosition(parts[i].left, parts[i].top);
         target.draw(part);
     }
+}
+
+void drawPicture(const sf::Sprite& sprite, const sf::Texture& texture, bool onGrid, sf::RenderTarget& target) {
+    if (coverActive()) drawUncovered(sprite, texture, onGrid, target);
+    else target.draw(sprite);
+}
+
+// The sprite shown from the twice-size texture: texture rectangle and origin doubled,
+// scale halved, so that it covers the place of the small one; position, rotation and
+// tint stay.
+sf::Sprite enlargedSprite(const sf::Sprite& small, const sf::Texture& large) {
+    sf::Sprite sprite(small);
+    sf::IntRect r = small.getTextureRect();
+    sprite.setTexture(large);
+    sprite.setTextureRect(sf::IntRect(2 * r.left, 2 * r.top, 2 * r.width, 2 * r.height));
+    sprite.setOrigin(small.getOrigin() * 2.f);
+    sprite.setScale(small.getScale() / 2.f);
+    return sprite;
 }
 
 }  // namespace
@@ -305,12 +424,20 @@ void drawSprite(const std::string& name, double x, double y) {
     entry.y = y;
     entry.sprite.setPosition(static_cast<float>(x), static_cast<float>(y));
     if (!entry.texture) return;  // a name that was never loaded
+    sf::RenderTarget& target = drawTarget();
     // A page slid out of the view shows nothing; its picture need not even be made.
-    if (!entry.sprite.getGlobalBounds().intersects(viewArea(drawTarget()))) return;
-    makeTexture(entry, name);
-    chooseFilter(entry, drawTarget());
-    if (coverActive()) drawUncovered(entry, drawTarget());
-    else drawTarget().draw(entry.sprite);
+    if (!entry.sprite.getGlobalBounds().intersects(viewArea(target))) return;
+    makePicture(entry, name, target);
+    if (drawnLarge(entry, target)) {
+        entry.largeDrawnMs = nowMs();
+        sf::Sprite large = enlargedSprite(entry.sprite, *entry.largeTexture);
+        chooseFilters(entry, &large, target);
+        drawPicture(large, *entry.largeTexture, false, target);
+        return;
+    }
+    makeSmall(entry, name);  // also when the large picture turned out damaged
+    chooseFilters(entry, nullptr, target);
+    drawPicture(entry.sprite, *entry.texture, onPixelGrid(entry.sprite, target), target);
 }
 
 void colourSprite(const std::string& name, sf::Color colour) {

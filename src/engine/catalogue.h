@@ -17,12 +17,26 @@ struct SpriteEntry {
     std::shared_ptr<const std::vector<char>> source;
     sf::IntRect sourceArea;             // the part of the file's picture; empty for all of it
     std::string sourceFile;             // the file, named if it turns out damaged
+    // The same picture at twice the size, drawn instead while the view is enlarged more
+    // than largePicturesAbove times; null when there is none (or its file is damaged).
+    sf::Texture* largeTexture = nullptr;
+    std::string largeFile;              // read on its first large draw, and again after a rest
+    int32_t largeDrawnMs = 0;           // when the large picture was last drawn or made
 };
 
 struct TextureCatalogue {
     std::map<std::string, std::unique_ptr<sf::Texture>> textures;
+    std::map<std::string, std::unique_ptr<sf::Texture>> largeTextures;  // made on their first large draw
     std::map<std::string, SpriteEntry> sprites;
 };
+
+// A picture shown at more than this many window pixels per view unit is drawn from its
+// twice-size texture, scaled by a half, so that it covers exactly the same place.
+constexpr float largePicturesAbove = 1.25f;
+// A large picture not drawn for this long gives its memory back when another is made
+// (four times the small one's, and a long game at full screen shows them all).
+constexpr int32_t largePictureRestMs = 60000;
+bool showsLargePictures(const sf::RenderTarget& target);
 
 extern TextureCatalogue catalogue;
 
@@ -47,7 +61,7 @@ void colourSprite(const std::string& name, sf::Color colour);
 void scaleSprite(const std::string& name, double s);
 void rotateSprite(const std::string& name, double degrees);
 SpriteEntry& spriteEntry(const std::string& name);
-SpriteEntry& loadedSprite(const std::string& name);  // with its texture made, as a draw leaves it
+SpriteEntry& loadedSprite(const std::string& name);  // with its texture made, as a draw at 1000 x 600 leaves it
 // A picture likely to be shown soon (the close-up of an object in sight) is made while
 // the main loop waits for the next step, so its first showing decodes nothing.
 void preparePicture(const std::string& name);

@@ -1,6 +1,7 @@
 // letterbox.cpp -- uniform scaling of the picture and the mapping of pointer pixels through it
 #include "engine/letterbox.h"
 
+#include <SFML/Graphics/RenderTarget.hpp>
 #include <algorithm>
 #include <cmath>
 
@@ -22,6 +23,12 @@ sf::View letterboxView(unsigned windowWidth, unsigned windowHeight) {
     float w = static_cast<float>(std::max(1u, windowWidth)), h = static_cast<float>(std::max(1u, windowHeight));
     view.setViewport(sf::FloatRect(box.left / w, box.top / h, box.width / w, box.height / h));
     return view;
+}
+
+float pixelsPerViewUnit(const sf::RenderTarget& target) {
+    const sf::View& view = target.getView();
+    sf::IntRect port = target.getViewport(view);
+    return std::min(port.width / view.getSize().x, port.height / view.getSize().y);
 }
 
 namespace {

@@ -4,6 +4,10 @@
 #include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/View.hpp>
 
+namespace sf {
+class RenderTarget;
+}
+
 constexpr int viewWidth = 1000;   // every position of the game is in this view
 constexpr int viewHeight = 600;
 
@@ -15,6 +19,9 @@ struct Letterbox {
 
 Letterbox letterboxFor(unsigned windowWidth, unsigned windowHeight);
 sf::View letterboxView(unsigned windowWidth, unsigned windowHeight);  // the view that draws into it
+// How many of the target's pixels one view unit covers now (the smaller of across and
+// down): 1 in a 1000 x 600 window, 1.92 at full screen on a 1920 x 1200 screen.
+float pixelsPerViewUnit(const sf::RenderTarget& target);
 
 // A window pixel in view coordinates, truncated toward zero as the pointer is read. A pixel
 // on a bar gives a position outside 1..999 x 1..599, so it counts as outside the picture.

@@ -1,6 +1,7 @@
 // pad_pointer.cpp -- the D-pad's jumps between the buttons on show, and the pad's pointer sprite
 #include "engine/pad_pointer.h"
 
+#include "engine/catalogue.h"
 #include "engine/gamepad.h"
 #include "engine/input.h"
 #include "engine/platform.h"
@@ -29,15 +30,20 @@ long snapCost(int ax, int ay, const Target& t, int dx, int dy) {
 }
 
 // Loaded at its first showing, beside the catalogue: the loading screen counts only
-// what every player sees. Made then too, as a texture needs a display to exist.
-std::unique_ptr<sf::Texture> picture;
+// what every player sees. Made then too, as a texture needs a display to exist. Like
+// the catalogue's pictures, it has a twin at twice its size for an enlarged view.
+std::unique_ptr<sf::Texture> pictures[2];  // at its own size, at twice its size
 
-bool pointerPictureReady() {
+const sf::Texture* pointerPicture(bool large) {
+    std::unique_ptr<sf::Texture>& picture = pictures[large];
     if (!picture) {
         picture = std::make_unique<sf::Texture>();
-        picture->loadFromFile(assetFile(padPointerCode));  // a missing file is reported once
+        // a missing file is reported once; without its twin the small one is enlarged
+        picture->loadFromFile(large ? largeAssetFile(padPointerCode) : assetFile(padPointerCode));
+        picture->setSmooth(large);
     }
-    return picture->getSize().x > 0;
+    if (picture->getSize().x > 0) return picture.get();
+    return large ? pointerPicture(false) : nullptr;
 }
 
 }  // namespace
@@ -68,10 +74,12 @@ bool snapPadPointer(int dx, int dy) {
 }
 
 void drawPadPointer() {
-    if (!padInUse || !platformCursorVisible() || pointer.pointerOutside || !pointerPictureReady()) return;
+    if (!padInUse || !platformCursorVisible() || pointer.pointerOutside) return;
+    const sf::Texture* picture = pointerPicture(showsLargePictures(drawTarget()));
+    if (!picture) return;
     sf::Sprite sprite(*picture);
-    sf::Vector2u size = picture->getSize();
-    sprite.setOrigin(size.x / 2.0f, size.y / 2.0f);
+    sprite.setOrigin(sf::Vector2f(picture->getSize()) / 2.f);
+    if (picture == pictures[1].get()) sprite.setScale(0.5f, 0.5f);
     sprite.setPosition(static_cast<float>(pointer.pointerX), static_cast<float>(pointer.pointerY));
     drawTarget().draw(sprite);
 }

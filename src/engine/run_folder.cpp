@@ -14,6 +14,8 @@ std::string assetsFolder = "assets";
 
 std::string assetFile(const std::string& code) { return assetsFolder + "/" + code + ".dk5"; }
 
+std::string largeAssetFile(const std::string& code) { return assetsFolder + "/2x/" + code + ".dk5"; }
+
 namespace {
 
 bool isFolder(const std::string& path) {

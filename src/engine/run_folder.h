@@ -10,6 +10,7 @@
 extern std::string assetsFolder;  // "assets" (relative to the working folder) or an absolute path
 
 std::string assetFile(const std::string& code);  // the file of an asset code: <assetsFolder>/<code>.dk5
+std::string largeAssetFile(const std::string& code);  // its picture at twice the size: <assetsFolder>/2x/<code>.dk5
 
 struct RunFolderPlan {
     std::string workFolder;    // the folder the game works in; saves/ lies inside it

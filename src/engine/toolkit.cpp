@@ -3,10 +3,12 @@
 
 #include "engine/asset_table.h"
 #include "engine/cover.h"
+#include "engine/letterbox.h"
 #include "engine/platform.h"
 #include "engine/run_folder.h"
 
 #include <cmath>
+#include <vector>
 
 sf::Color currentFillColour = sf::Color(0, 0, 0, 255);
 sf::Font defaultFont;
@@ -84,6 +86,92 @@ void drawThickLine(int x1, int y1, int x2, int y2, float thickness, sf::Color co
     drawTarget().draw(quad, 4, sf::Quads);
 }
 
+namespace {
+
+// How view points land on the target's pixels (the view is never rotated).
+struct PixelGrid {
+    sf::Vector2f corner;   // the view's top left, view units
+    sf::Vector2f origin;   // the viewport's top left, pixels
+    sf::Vector2f scale;    // pixels per view unit, across and down
+
+    // The view point over the whole pixel corner nearest to p.
+    sf::Vector2f snap(sf::Vector2f p) const {
+        float px = std::round(origin.x + (p.x - corner.x) * scale.x);
+        float py = std::round(origin.y + (p.y - corner.y) * scale.y);
+        return {corner.x + (px - origin.x) / scale.x, corner.y + (py - origin.y) / scale.y};
+    }
+};
+
+PixelGrid pixelGridOf(const sf::RenderTarget& target) {
+    const sf::View& view = target.getView();
+    sf::IntRect port = target.getViewport(view);
+    sf::Vector2f origin(static_cast<float>(port.left), static_cast<float>(port.top));
+    return {view.getCenter() - view.getSize() / 2.f, origin,
+            sf::Vector2f(port.width / view.getSize().x, port.height / view.getSize().y)};
+}
+
+// One glyph of the window-size font, texel for pixel, its top left on a whole pixel and
+// its ink centred where the label-size glyph has its ink (hinting rounds the small
+// glyph's advance, so pen positions alone would leave uneven gaps); like sf::Text, the
+// quad takes one texel of the page's empty border on every side.
+void addGlyph(std::vector<sf::Vertex>& out, sf::Vector2f pen, const sf::Glyph& small, const sf::Glyph& glyph,
+              const PixelGrid& grid, sf::Color colour) {
+    const float border = 1;
+    sf::FloatRect t(glyph.textureRect);
+    float inkCentre = small.bounds.left + small.bounds.width / 2;
+    float left = inkCentre - glyph.bounds.width / 2 / grid.scale.x;
+    float top = (glyph.bounds.top - border) / grid.scale.y;
+    sf::Vector2f a = grid.snap(pen + sf::Vector2f(left - border / grid.scale.x, top));
+    sf::Vector2f b = a + sf::Vector2f((t.width + 2 * border) / grid.scale.x, (t.height + 2 * border) / grid.scale.y);
+    sf::Vector2f ta(t.left - border, t.top - border), tb(t.left + t.width + border, t.top + t.height + border);
+    sf::Vertex corners[4] = {{a, colour, ta}, {{b.x, a.y}, colour, {tb.x, ta.y}}, {b, colour, tb},
+                             {{a.x, b.y}, colour, {ta.x, tb.y}}};
+    for (int i : {0, 1, 3, 3, 1, 2}) out.push_back(corners[i]);
+}
+
+// The letters of a label in a window that enlarges (or shrinks) the view, rasterised at
+// the window's own size. Each glyph stands where sf::Text puts it at the label's own
+// size (the same advances, kerning, spaces and lines, so widths and wrapping stay as
+// measured); only its picture comes from the font at the window's size.
+void drawSharpText(const sf::Text& text, const sf::Font& font, unsigned sharpSize, sf::RenderTarget& target) {
+    unsigned size = text.getCharacterSize();
+    PixelGrid grid = pixelGridOf(target);
+    float space = font.getGlyph(U' ', size, false).advance, lineSpacing = font.getLineSpacing(size);
+    sf::Vector2f pen(0, static_cast<float>(size));
+    sf::Uint32 previous = 0;
+    std::vector<sf::Vertex> vertices;
+    for (sf::Uint32 c : text.getString()) {
+        if (c == U'\r') continue;
+        pen.x += font.getKerning(previous, c, size);
+        previous = c;
+        if (c == U' ' || c == U'\t') {
+            pen.x += c == U' ' ? space : 4 * space;
+        } else if (c == U'\n') {
+            pen = {0, pen.y + lineSpacing};
+        } else {
+            const sf::Glyph& small = font.getGlyph(c, size, false);
+            addGlyph(vertices, text.getTransform().transformPoint(pen), small, font.getGlyph(c, sharpSize, false), grid,
+                     text.getFillColor());
+            pen.x += small.advance;
+        }
+    }
+    target.draw(vertices.data(), vertices.size(), sf::Triangles, sf::RenderStates(&font.getTexture(sharpSize)));
+}
+
+// At the view's own scale, and for anything but a plain label, sf::Text draws as ever.
+void drawText(const sf::Text& text, sf::RenderTarget& target) {
+    const sf::Font* font = text.getFont();
+    unsigned size = text.getCharacterSize();
+    auto sharpSize = static_cast<unsigned>(std::lround(size * pixelsPerViewUnit(target)));
+    bool plain = text.getStyle() == sf::Text::Regular && text.getOutlineThickness() == 0 &&
+                 text.getLetterSpacing() == 1 && text.getLineSpacing() == 1 && text.getRotation() == 0 &&
+                 text.getScale() == sf::Vector2f(1, 1);
+    if (font && plain && sharpSize != size && sharpSize > 0) drawSharpText(text, *font, sharpSize, target);
+    else target.draw(text);
+}
+
+}  // namespace
+
 TextLabel::TextLabel(const std::string& s, int x, int y) : defaultX(x), defaultY(y) {
     text.setFont(defaultFont);
     text.setString(sf::String(s, std::locale()));
@@ -112,7 +200,7 @@ void TextLabel::draw(int x, int y) {
     text.setOrigin(static_cast<float>(originX()), 0);
     text.setPosition(static_cast<float>(x), static_cast<float>(y));
     text.setFillColor(colour);
-    drawTarget().draw(text);
+    drawText(text, drawTarget());
 }
 
 TextLabel& label(const sf::Font& font, unsigned size, sf::Color colour, int alignment,

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <map>
@@ -39,6 +40,11 @@ std::map<std::string, ManifestRow> readManifest() {
 
 std::string assetFile(const std::string& code) {
     return std::string(THORNVALE_ASSETS_DIR) + "/" + code + ".dk5";
+}
+
+// The same picture at twice the size, for windows that enlarge the picture.
+std::string largeAssetFile(const std::string& code) {
+    return std::string(THORNVALE_ASSETS_DIR) + "/2x/" + code + ".dk5";
 }
 
 std::set<std::string> imageCodesOfTheGame() {
@@ -78,6 +84,37 @@ TEST(Assets, EveryImageDecodesAtItsManifestSize) {
         sf::Image image;
         ASSERT_TRUE(image.loadFromFile(assetFile(code))) << code;
         EXPECT_EQ(image.getSize(), manifestSize(manifest[code])) << code << " " << manifest[code].names;
+    }
+}
+
+namespace {
+// How far the large picture, each 2 x 2 block averaged, is from the small one: the mean
+// difference of colour (weighted by coverage) and coverage, 0 to 255.
+double shrunkDifference(const sf::Image& small, const sf::Image& large) {
+    auto channels = [](sf::Color c) {
+        return std::array<double, 4>{c.r * c.a / 255.0, c.g * c.a / 255.0, c.b * c.a / 255.0, 1.0 * c.a};
+    };
+    double total = 0;
+    for (unsigned y = 0; y < small.getSize().y; y++)
+        for (unsigned x = 0; x < small.getSize().x; x++)
+            for (int k = 0; k < 4; k++) {
+                double block = 0;
+                for (unsigned i = 0; i < 4; i++) block += channels(large.getPixel(2 * x + i % 2, 2 * y + i / 2))[k] / 4;
+                total += std::abs(block - channels(small.getPixel(x, y))[k]);
+            }
+    return total / (4.0 * small.getSize().x * small.getSize().y);
+}
+}  // namespace
+
+// Enlarged windows draw every picture from its twin at twice the size (the window icon is
+// only ever shown by the desktop): the same source, so shrunk back it is the same picture.
+TEST(Assets, EveryPictureHasATwinOfTheSameLookAtTwiceItsSize) {
+    for (const std::string& code : imageCodesOfTheGame()) {
+        sf::Image small, large;
+        if (code == iconCode) continue;
+        ASSERT_TRUE(small.loadFromFile(assetFile(code)) && large.loadFromFile(largeAssetFile(code))) << code;
+        ASSERT_EQ(large.getSize(), small.getSize() * 2u) << code;
+        EXPECT_LT(shrunkDifference(small, large), 3.0) << code;
     }
 }
 

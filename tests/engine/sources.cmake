@@ -12,6 +12,7 @@ set(ENGINE_TEST_SOURCES
   tests/engine/window_sizes_test.cpp
   tests/engine/missing_assets_test.cpp
   tests/engine/pacing_test.cpp
+  tests/engine/catalogue_test.cpp
   tests/engine/settings_test.cpp
   tests/engine/gamepad_test.cpp
 )

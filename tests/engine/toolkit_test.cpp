@@ -1,7 +1,8 @@
-// toolkit_test.cpp -- label origins and the exact pixels of frames and bars
+// toolkit_test.cpp -- label origins, the exact pixels of frames and bars, letters in enlarged windows
 #include "engine/toolkit.h"
 #include "support/harness.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -70,4 +71,53 @@ TEST(Toolkit, IntegerFramesUseIntegerHalvesAndThickLinesCoverTheirBand) {
     EXPECT_NE(shot.getPixel(200, 97), sf::Color::Red);
     EXPECT_NE(shot.getPixel(200, 102), sf::Color::Red);
     EXPECT_NE(shot.getPixel(310, 100), sf::Color::Red);
+}
+
+namespace {
+// A sentence of the title screen, white on black, in a window of the given size: its
+// measured width and origin, where its letters lie (view units), and how many pixels are
+// half lit per lit pixel (soft edges raise it).
+struct Sentence {
+    float width = 0;
+    int origin = 0;
+    double left = 1e9, right = 0, top = 1e9, bottom = 0, partialShare = 0;
+};
+
+Sentence drawSentence(unsigned width, unsigned height) {
+    Harness h({.windowWidth = width, .windowHeight = height});
+    h.boot();
+    shadeView(255);
+    TextLabel& l =
+        label(uiFont, 18, sf::Color::White, AlignCentre, "Gather, cook, smith and research all 21 items.", 500, 300);
+    Sentence seen{l.width(), l.originX()};
+    sf::Image shot = h.screenshot();
+    double scale = width / 1000.0, lit = 0, partial = 0;
+    for (unsigned y = 0; y < height; y++)
+        for (unsigned x = 0; x < width; x++) {
+            int v = shot.getPixel(x, y).r;
+            partial += v > 32 && v < 223;
+            if (v < 128) continue;
+            lit++;
+            seen.left = std::min(seen.left, x / scale);
+            seen.right = std::max(seen.right, (x + 1) / scale);
+            seen.top = std::min(seen.top, y / scale);
+            seen.bottom = std::max(seen.bottom, (y + 1) / scale);
+        }
+    seen.partialShare = partial / std::max(lit, 1.0);
+    return seen;
+}
+}  // namespace
+
+// Full screen on a 1920 x 1200 screen shows the picture 1.92 times: the letters are measured
+// and placed as at 1000 x 600, but drawn from the font at the window's size, so their edges
+// are as narrow as at 1000 x 600 instead of stretched 1.92 times.
+TEST(Toolkit, LettersOfAnEnlargedWindowLieWhereTheyLieAt1000x600AndStaySharp) {
+    Sentence plain = drawSentence(1000, 600), enlarged = drawSentence(1920, 1152);
+    EXPECT_EQ(enlarged.width, plain.width);
+    EXPECT_EQ(enlarged.origin, plain.origin);
+    EXPECT_NEAR(enlarged.left, plain.left, 1.5);
+    EXPECT_NEAR(enlarged.right, plain.right, 1.5);
+    EXPECT_NEAR(enlarged.top, plain.top, 1.5);
+    EXPECT_NEAR(enlarged.bottom, plain.bottom, 1.5);
+    EXPECT_LT(enlarged.partialShare, plain.partialShare * 0.75) << plain.partialShare << " at 1000 x 600";
 }

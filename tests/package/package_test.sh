@@ -64,7 +64,9 @@ for size in 32 48 64 128 256; do
   [ "$(file -b "/usr/share/icons/hicolor/${size}x${size}/apps/thornvale.png" | grep -o "$size x $size")" = "$size x $size" ] \
     || fail "the ${size}px icon is $(file -b "/usr/share/icons/hicolor/${size}x${size}/apps/thornvale.png")"
 done
-[ "$(ls /usr/share/games/thornvale/assets | wc -l)" = 133 ] || fail "not 133 asset files"
+[ "$(ls /usr/share/games/thornvale/assets/*.dk5 | wc -l)" = 133 ] || fail "not 133 asset files"
+# Every picture but the window icon also at twice its size, for enlarged windows.
+[ "$(ls /usr/share/games/thornvale/assets/2x/*.dk5 | wc -l)" = 110 ] || fail "not 110 twice-size pictures"
 # The fonts are links to the font packages' own files, not copies.
 for font in 3:fonts-sil-andika R:fonts-comfortaa; do
   link="/usr/share/games/thornvale/assets/${font%%:*}.dk5"
