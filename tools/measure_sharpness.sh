@@ -13,14 +13,12 @@ older=${3:-}
 smoke="$root/tests/smoke"
 mkdir -p "$out"
 source "$root/tools/xvfb.sh"
-start_xvfb 1920x1200 || exit 1
-work=$(mktemp -d /tmp/thornvale-sharpness-XXXXXX)
-game=""
-trap '[ -n "$game" ] && kill $game 2>/dev/null; stop_xvfb; rm -rf "$work"' EXIT
+start_xvfb_session 1920x1200 sharpness || exit 1
 
 mkdir -p "$work/saves"
 ln -s "$build/run/assets" "$work/assets"
-printf '0\n1\n100\n1\n100\n0\n' > "$work/saves/sF.kv"   # Mouse/Keyboard, chooser locked
+source "$smoke/press.sh"
+locked_settings "$work/saves/sF.kv"                      # Mouse/Keyboard, chooser locked
 printf '1\n' > "$work/saves/sL.kv"                       # past the tutorial: the title first
 
 shoot() {  # binary fullscreen(0/1) picture.png

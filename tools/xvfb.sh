@@ -25,3 +25,13 @@ stop_xvfb() {
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2> /dev/null && wait "$XVFB_PID" 2> /dev/null
   return 0
 }
+
+# start_xvfb_session SIZE NAME: start_xvfb of that size and a work folder in $work
+# (/tmp/thornvale-NAME-XXXXXX); on exit the game in $game, if any, is ended, Xvfb
+# stopped and the folder removed.
+start_xvfb_session() {
+  start_xvfb "$1" || return 1
+  work=$(mktemp -d "/tmp/thornvale-$2-XXXXXX")
+  game=""
+  trap '[ -n "$game" ] && kill $game 2>/dev/null; stop_xvfb; rm -rf "$work"' EXIT
+}

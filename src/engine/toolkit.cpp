@@ -139,7 +139,8 @@ void drawSharpText(const sf::Text& text, const sf::Font& font, unsigned sharpSiz
     float space = font.getGlyph(U' ', size, false).advance, lineSpacing = font.getLineSpacing(size);
     sf::Vector2f pen(0, static_cast<float>(size));
     sf::Uint32 previous = 0;
-    std::vector<sf::Vertex> vertices;
+    static std::vector<sf::Vertex> vertices;  // kept between labels: drawn on every step
+    vertices.clear();
     for (sf::Uint32 c : text.getString()) {
         if (c == U'\r') continue;
         pen.x += font.getKerning(previous, c, size);

@@ -8,6 +8,7 @@
 #include "engine/run_folder.h"
 #include "engine/toolkit.h"
 #include "support/harness.h"
+#include "support/play.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -16,9 +17,11 @@
 namespace {
 
 HarnessOptions titleIn(unsigned width, unsigned height, bool freshCatalogue) {
-    return {.reuseLoadedAssets = !freshCatalogue,
-            .saves = {{"sF.kv", "0\n1\n100\n1\n100\n0\n"}, {"sL.kv", "1\n"}},  // straight to the title
-            .windowWidth = width, .windowHeight = height};
+    HarnessOptions options = returningPlayer();  // straight to the title
+    options.reuseLoadedAssets = !freshCatalogue;
+    options.windowWidth = width;
+    options.windowHeight = height;
+    return options;
 }
 
 long madeTextures(const std::map<std::string, std::unique_ptr<sf::Texture>>& textures) {

@@ -11,10 +11,7 @@ root=$(cd "$here/../.." && pwd)
 shots=${SHOTS:-$root/build/review}
 mkdir -p "$shots"
 source "$root/tools/xvfb.sh"
-start_xvfb 1920x1080 || exit 1
-work=$(mktemp -d /tmp/thornvale-window-XXXXXX)
-game=""
-trap '[ -n "$game" ] && kill $game 2>/dev/null; stop_xvfb; rm -rf "$work"' EXIT
+start_xvfb_session 1920x1080 window || exit 1
 
 fail() { echo "window test FAILED: $*" >&2; exit 1; }
 
